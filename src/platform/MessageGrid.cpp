@@ -1,0 +1,108 @@
+#include "MessageGrid.h"
+
+#include "GridMarkerDelegate.h"
+
+#include <QHeaderView>
+#include <QMouseEvent>
+
+MessageGrid::MessageGrid(QWidget *parent) : QTableView(parent), m_model(new MessageGridModel(this))
+{
+    setModel(m_model);
+    connect(selectionModel(), &QItemSelectionModel::currentRowChanged, viewport(),
+            qOverload<>(&QWidget::update));
+    setItemDelegate(new GridMarkerDelegate(this));
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setMouseTracking(true);
+    setWordWrap(false);
+    setCornerButtonEnabled(false);
+
+    verticalHeader()->hide();
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setDefaultSectionSize(20);
+
+    QHeaderView *header = horizontalHeader();
+    header->setSectionResizeMode(QHeaderView::Fixed);
+    header->setSectionsClickable(true);
+    header->setHighlightSections(false);
+    header->setMinimumSectionSize(0);
+    header->setFixedHeight(22);
+    header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    QFont bold = header->font();
+    bold.setBold(true);
+    header->setFont(bold);
+    // A press on the fixed row is a cell click on row 0.
+    connect(header, &QHeaderView::sectionPressed, this, [this](int column) { emit clickCell(0, column); });
+
+    for (int c = 0; c < MessageGridModel::ColumnCount; ++c)
+        setColWidth(c, 64);
+    m_model->appendRow(); // the grid starts with one empty data row
+}
+
+void MessageGrid::setColWidth(int column, int width)
+{
+    if (column < 0 || column >= MessageGridModel::ColumnCount)
+        return;
+    m_widths[column] = qMax(0, width);
+    setColumnHidden(column, width <= 0);
+    if (width > 0)
+        setColumnWidth(column, width);
+}
+
+int MessageGrid::colWidth(int column) const
+{
+    return column >= 0 && column < MessageGridModel::ColumnCount ? m_widths[column] : 0;
+}
+
+void MessageGrid::setCurrentGridRow(int row)
+{
+    if (row < 1 || row >= rowCount())
+        return;
+    const QModelIndex index = m_model->index(row - 1, 1);
+    selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    scrollTo(index);
+    viewport()->update();
+}
+
+int MessageGrid::currentGridRow() const
+{
+    const QModelIndex index = currentIndex();
+    return index.isValid() ? index.row() + 1 : -1;
+}
+
+void MessageGrid::mousePressEvent(QMouseEvent *event)
+{
+    const QModelIndex index = indexAt(event->position().toPoint());
+    const int before = currentGridRow();
+    QTableView::mousePressEvent(event);
+    if (event->button() == Qt::LeftButton && index.isValid()) {
+        setCurrentGridRow(index.row() + 1);
+        emit clickCell(index.row() + 1, index.column());
+    }
+    if (before != currentGridRow())
+        viewport()->update();
+}
+
+void MessageGrid::mouseMoveEvent(QMouseEvent *event)
+{
+    QTableView::mouseMoveEvent(event);
+    const QModelIndex index = indexAt(event->position().toPoint());
+    setHoveredRow(index.isValid() ? index.row() + 1 : -1);
+}
+
+void MessageGrid::leaveEvent(QEvent *event)
+{
+    QTableView::leaveEvent(event);
+    setHoveredRow(-1);
+}
+
+void MessageGrid::setHoveredRow(int row)
+{
+    if (row == m_hoveredRow)
+        return;
+    m_hoveredRow = row;
+    viewport()->update();
+}

@@ -1,0 +1,403 @@
+#include "Unit1.h"
+
+#include "About.h"
+#include "globals.h"
+#include "setup.h"
+#include "platform/CurvyPanel.h"
+#include "platform/IniFile.h"
+#include "platform/MessageGrid.h"
+#include "platform/Modal.h"
+#include "platform/Pictures.h"
+#include "platform/StationFont.h"
+#include "platform/WindowPosition.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListView>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTimer>
+
+TForm1 *Form1 = nullptr;
+
+namespace {
+
+QPushButton *makeButton(QWidget *parent, const char *name, const QString &caption, const QRect &geometry,
+                        bool bold)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setObjectName(QLatin1String(name));
+    button->setGeometry(geometry);
+    if (bold) {
+        QFont font = button->font();
+        font.setBold(true);
+        button->setFont(font);
+    }
+    return button;
+}
+
+QGroupBox *makeGroup(QWidget *parent, const char *name, const QString &title, const QRect &geometry)
+{
+    auto *group = new QGroupBox(title, parent);
+    group->setObjectName(QLatin1String(name));
+    group->setGeometry(geometry);
+    return group;
+}
+
+QLabel *makeLabel(QWidget *parent, const char *name, const QString &text)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+QTimer *makeTimer(QObject *parent, const char *name, int interval)
+{
+    auto *timer = new QTimer(parent);
+    timer->setObjectName(QLatin1String(name));
+    timer->setInterval(interval);
+    return timer;
+}
+
+} // namespace
+
+TForm1::TForm1(QWidget *parent)
+    : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                              | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
+{
+    Form1 = this;
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("DSC - Quillet"));
+    setWindowIcon(pictures::program_icon(64));
+    setFont(station_font(8));
+
+    buildMenu();
+    AdvPanel1 = new QWidget(this);
+    AdvPanel1->setObjectName(QStringLiteral("AdvPanel1"));
+    AdvPanel1->setAutoFillBackground(true);
+    QPalette panelPalette = AdvPanel1->palette();
+    panelPalette.setColor(QPalette::Window, QColor(191, 219, 255));
+    AdvPanel1->setPalette(panelPalette);
+    setCentralWidget(AdvPanel1);
+
+    pager = new QTabWidget(AdvPanel1);
+    pager->setObjectName(QStringLiteral("pager"));
+    pager->setGeometry(4, 4, 840, 459);
+    page_message = new QWidget(pager);
+    page_message->setObjectName(QStringLiteral("page_message"));
+    page_vhf = new QWidget(pager);
+    page_vhf->setObjectName(QStringLiteral("page_vhf"));
+    pager->addTab(page_message, QStringLiteral(" DSC Messages  "));
+    pager->addTab(page_vhf, QStringLiteral("VHF Radio"));
+    pager->setCurrentIndex(0);
+
+    buildMessagePage();
+    buildRadioPage();
+    buildAlarmPanels();
+    buildStatusBar();
+
+    timer_distress = makeTimer(this, "timer_distress", 300);
+    timer_routine = makeTimer(this, "timer_routine", 300);
+    timer_request = makeTimer(this, "timer_request", 300);
+    timer_report = makeTimer(this, "timer_report", 300);
+    Timer_busy = makeTimer(this, "Timer_busy", 200);
+    timer_player = makeTimer(this, "timer_player", 100);
+
+    // The client area is fixed; the menu bar sits above it.
+    setFixedSize(ClientWidth, ClientHeight + menuBar()->sizeHint().height());
+
+    FormCreate();
+}
+
+TForm1::~TForm1()
+{
+    // FormDestroy: release the settings accessor; the children go with the window.
+    f_ini.reset();
+    if (Form1 == this)
+        Form1 = nullptr;
+}
+
+void TForm1::buildMenu()
+{
+    QMenu *file = menuBar()->addMenu(QStringLiteral("File"));
+    file->setObjectName(QStringLiteral("File1"));
+    Exit1 = file->addAction(QStringLiteral("&Exit"), this, &TForm1::Exit1Click);
+    Exit1->setObjectName(QStringLiteral("Exit1"));
+
+    QMenu *setup = menuBar()->addMenu(QStringLiteral("Setup"));
+    setup->setObjectName(QStringLiteral("opt_setup"));
+    Setup = setup->addAction(QStringLiteral("Radio"), this, &TForm1::SetupClick);
+    Setup->setObjectName(QStringLiteral("Setup"));
+    Audio1 = setup->addAction(QStringLiteral("Audio"));
+    Audio1->setObjectName(QStringLiteral("Audio1"));
+    Audio1->setEnabled(false); // the audio device dialog is not part of this build yet
+
+    QMenu *help = menuBar()->addMenu(QStringLiteral("Help"));
+    help->setObjectName(QStringLiteral("Help1"));
+    About1 = help->addAction(QStringLiteral("About"), this, &TForm1::About1Click);
+    About1->setObjectName(QStringLiteral("About1"));
+}
+
+void TForm1::buildMessagePage()
+{
+    message_grid = new MessageGrid(page_message);
+    message_grid->setObjectName(QStringLiteral("message_grid"));
+    message_grid->setGeometry(4, 4, 830, 318);
+    message_grid->gridModel()->setHeaders({QString(), QStringLiteral("Received"), QStringLiteral("From"),
+                                           QStringLiteral("To"), QStringLiteral("Format"),
+                                           QStringLiteral("Category"), QStringLiteral("Informations"),
+                                           QStringLiteral("Nature"), QStringLiteral("Latitude"),
+                                           QStringLiteral("Longitude"), QStringLiteral("POS Time"),
+                                           QStringLiteral("CH")});
+    message_grid->setAccessibleName(QStringLiteral("Message log"));
+
+    AdvGroupBox1 = makeGroup(page_message, "AdvGroupBox1", QStringLiteral("  DSC Call  "), QRect(4, 328, 416, 94));
+    const int x[] = {7, 87, 167, 247, 327};
+    spb_routine = makeButton(AdvGroupBox1, "spb_routine", QStringLiteral("ROUTINE"), QRect(x[0], 25, 75, 25), true);
+    spb_group = makeButton(AdvGroupBox1, "spb_group", QStringLiteral("GROUP"), QRect(x[1], 25, 75, 25), true);
+    spb_safety = makeButton(AdvGroupBox1, "spb_safety", QStringLiteral("SAFETY"), QRect(x[2], 25, 75, 25), true);
+    spb_urgency = makeButton(AdvGroupBox1, "spb_urgency", QStringLiteral("URGENCY"), QRect(x[3], 25, 75, 25), true);
+    spb_distress = makeButton(AdvGroupBox1, "spb_distress", QStringLiteral("DISTRESS"), QRect(x[4], 25, 75, 25), true);
+    spb_posreq = makeButton(AdvGroupBox1, "spb_posreq", QStringLiteral("POS REQ"), QRect(x[0], 56, 75, 25), true);
+    spb_posrep = makeButton(AdvGroupBox1, "spb_posrep", QStringLiteral("POS RPT"), QRect(x[1], 56, 75, 25), true);
+    spbpoll = makeButton(AdvGroupBox1, "spbpoll", QStringLiteral("POLLING"), QRect(x[2], 56, 75, 25), true);
+    spb_test = makeButton(AdvGroupBox1, "spb_test", QStringLiteral("TEST"), QRect(x[3], 56, 75, 25), true);
+
+    AdvGroupBox3 = makeGroup(page_message, "AdvGroupBox3", QStringLiteral("  DSC Acknowledgement"),
+                             QRect(426, 328, 408, 94));
+    spb_distAck = makeButton(AdvGroupBox3, "spb_distAck", QStringLiteral("DISTRESS ACK"), QRect(7, 25, 90, 25), true);
+    spb_RoutineACK = makeButton(AdvGroupBox3, "spb_RoutineACK", QStringLiteral("ROUTINE ACK"), QRect(103, 25, 90, 25), true);
+    spb_testAck = makeButton(AdvGroupBox3, "spb_testAck", QStringLiteral("TEST ACK"), QRect(200, 25, 90, 25), true);
+    spb_pollAck = makeButton(AdvGroupBox3, "spb_pollAck", QStringLiteral("POLLING ACK"), QRect(297, 26, 90, 25), true);
+    spb_PosAck = makeButton(AdvGroupBox3, "spb_PosAck", QStringLiteral("POS REQ ACK"), QRect(7, 56, 90, 25), true);
+    spb_posRepAck = makeButton(AdvGroupBox3, "spb_posRepAck", QStringLiteral("POS RPT ACK"), QRect(103, 56, 90, 25), true);
+    for (QPushButton *b : {spb_distAck, spb_RoutineACK, spb_testAck, spb_pollAck, spb_PosAck, spb_posRepAck})
+        b->setEnabled(false);
+}
+
+void TForm1::buildRadioPage()
+{
+    GroupBox1 = makeGroup(page_vhf, "GroupBox1", QStringLiteral(" Channel Selector "), QRect(4, 4, 300, 200));
+    pnl_channel = new QWidget(GroupBox1);
+    pnl_channel->setObjectName(QStringLiteral("pnl_channel"));
+    pnl_channel->setGeometry(10, 22, 180, 100);
+    pnl_channel->setAutoFillBackground(true);
+    QPalette lcd = pnl_channel->palette();
+    lcd.setColor(QPalette::Window, QColor(150, 210, 170));
+    lcd.setColor(QPalette::WindowText, QColor(16, 48, 24));
+    pnl_channel->setPalette(lcd);
+    lbl_channel = makeLabel(pnl_channel, "lbl_channel", QString());
+    lbl_channel->setGeometry(40, 8, 100, 60);
+    lbl_channel->setAlignment(Qt::AlignCenter);
+    lbl_channel->setFont(station_font_px(48, true));
+    lbl_mode = makeLabel(pnl_channel, "lbl_mode", QString());
+    lbl_mode->setGeometry(8, 72, 164, 20);
+    lbl_mode->setAlignment(Qt::AlignCenter);
+    lbl_TX = makeLabel(pnl_channel, "lbl_TX", QStringLiteral("TX"));
+    lbl_TX->setGeometry(6, 6, 24, 16);
+    lbl_TX->hide();
+    lbl_RX = makeLabel(pnl_channel, "lbl_RX", QStringLiteral("RX"));
+    lbl_RX->setGeometry(150, 6, 24, 16);
+    lbl_RX->hide();
+
+    btn_UP = makeButton(GroupBox1, "btn_UP", QStringLiteral("UP"), QRect(200, 22, 90, 30), true);
+    btn_down = makeButton(GroupBox1, "btn_down", QStringLiteral("DWN"), QRect(200, 57, 90, 30), true);
+    btn_16 = makeButton(GroupBox1, "btn_16", QStringLiteral("16"), QRect(200, 92, 90, 30), true);
+    const char *names[] = {"btn_ch1", "btn_ch2", "btn_ch3", "btn_ch4", "btn_ch5", "btn_ch6"};
+    const char *captions[] = {"06", "09", "72", "77", "80", "84"};
+    for (int i = 0; i < 6; ++i)
+        btn_ch[i] = makeButton(GroupBox1, names[i], QLatin1String(captions[i]),
+                               QRect(10 + i * 47, 135, 43, 28), true);
+
+    GroupBox2 = makeGroup(page_vhf, "GroupBox2", QStringLiteral(" Console "), QRect(4, 210, 300, 214));
+    Image1 = makeLabel(GroupBox2, "Image1", QString());
+    Image1->setGeometry(20, 24, 110, 170);
+    Image1->setPixmap(pictures::radio(Image1->size()));
+    Image1->setAccessibleName(QStringLiteral("VHF radio"));
+    img_btn_ptt = makeLabel(GroupBox2, "img_btn_ptt", QString());
+    img_btn_ptt->setGeometry(160, 54, 110, 110);
+    img_btn_ptt->setPixmap(pictures::push_to_talk(img_btn_ptt->size(), false));
+    img_btn_ptt->setCursor(Qt::PointingHandCursor);
+    img_btn_ptt->setAccessibleName(QStringLiteral("Push to talk"));
+    ComboBox1 = new QComboBox(GroupBox2);
+    ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
+    ComboBox1->addItem(QStringLiteral("0.0.0.0"));
+    ComboBox1->hide();
+
+    GroupBox3 = makeGroup(page_vhf, "GroupBox3", QStringLiteral(" Audio Files "), QRect(310, 4, 524, 420));
+    driveSel = new QComboBox(GroupBox3);
+    driveSel->setObjectName(QStringLiteral("driveSel"));
+    driveSel->setGeometry(10, 24, 240, 24);
+    DirectorySel = new QListView(GroupBox3);
+    DirectorySel->setObjectName(QStringLiteral("DirectorySel"));
+    DirectorySel->setGeometry(10, 54, 240, 310);
+    FileList = new QListView(GroupBox3);
+    FileList->setObjectName(QStringLiteral("FileList"));
+    FileList->setGeometry(258, 24, 256, 340);
+    const char *fileButtons[] = {"btn_play", "btn_stop", "btn_send", "btn_rename", "btn_delete"};
+    const char *fileCaptions[] = {"Play", "Stop", "TX", "Edit", "Trash"};
+    QPushButton **targets[] = {&btn_play, &btn_stop, &btn_send, &btn_rename, &btn_delete};
+    for (int i = 0; i < 5; ++i)
+        *targets[i] = makeButton(GroupBox3, fileButtons[i], QLatin1String(fileCaptions[i]),
+                                 QRect(10 + i * 102, 376, 96, 30), true);
+    btn_stop->setEnabled(false);
+}
+
+void TForm1::buildAlarmPanels()
+{
+    // Right of the page tabs, so they stay in sight on either page.
+    const int width = 90, gap = 4;
+    const int left = pager->geometry().right() - 4 * width - 3 * gap;
+    auto make = [&](int i, const char *name, const QString &caption, const char *captionName) {
+        auto *panel = new CurvyPanel(caption, QLatin1String(captionName), AdvPanel1);
+        panel->setObjectName(QLatin1String(name));
+        panel->setGeometry(left + i * (width + gap), 4, width, 24);
+        panel->raise();
+        return panel;
+    };
+    pnl_distress = make(0, "pnl_distress", QStringLiteral("DISTRESS"), "lbl_distress");
+    pnl_routine = make(1, "pnl_routine", QStringLiteral("ROUTINE"), "lbl_routine");
+    pnl_request = make(2, "pnl_request", QStringLiteral("REQUEST"), "Label1");
+    pnl_report = make(3, "pnl_report", QStringLiteral("REPORT"), "lbl_report");
+}
+
+void TForm1::buildStatusBar()
+{
+    QStatusBar *bar = statusBar();
+    bar->setObjectName(QStringLiteral("StatusBar1"));
+    bar->setSizeGripEnabled(false);
+    const int widths[] = {150, 150, 150, 50};
+    for (int i = 0; i < 4; ++i) {
+        m_statusPanels[i] = makeLabel(bar, qPrintable(QStringLiteral("StatusPanel%1").arg(i)), QString());
+        m_statusPanels[i]->setFixedWidth(widths[i]);
+        bar->addWidget(m_statusPanels[i]);
+    }
+}
+
+void TForm1::FormCreate()
+{
+    puntatore = 1;
+    load_configuration(*this);
+    Inizializza_programma();
+    f_ini = std::make_unique<IniFile>(configuration_path(), QStringLiteral("settings"));
+    current_channel = 16;
+}
+
+void TForm1::Inizializza_programma()
+{
+    const char *natures[] = {"-", "UNDESIGNATED", "FIRE", "FLOODING", "COLLISION", "GROUNDING",
+                             "CAPSIZING", "SINKING", "ADRIFT", "ABANDONING", "PIRACY", "MOB"};
+    for (int i = 0; i < 12; ++i)
+        nature_table[i] = QLatin1String(natures[i]);
+
+    message_grid->setColWidth(1, 60);
+    for (int c = 2; c <= 5; ++c)
+        message_grid->setColWidth(c, 70);
+    for (int c = 6; c <= 9; ++c)
+        message_grid->setColWidth(c, 85);
+    message_grid->setColWidth(10, 60);
+    message_grid->setColWidth(11, 50);
+    for (int c = 12; c <= 21; ++c)
+        message_grid->setColWidth(c, 0);
+    message_grid->setColWidth(0, 30);
+
+    int sum = 0;
+    for (int c = 0; c <= 11; ++c)
+        sum += message_grid->colWidth(c);
+    message_grid->resize(sum + 10, message_grid->height());
+    pager->resize(sum + 20, pager->height());
+
+    pnl_request->setColor(request_colour);
+    pnl_report->setColor(report_colour);
+    pnl_routine->setColor(routine_colour);
+    pnl_distress->setColor(distress_colour);
+}
+
+void TForm1::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (!m_shown) {
+        m_shown = true;
+        FormShow();
+    }
+}
+
+void TForm1::FormShow()
+{
+    if (restore_position) {
+        window_position::restore(*this, objectName(), *f_ini);
+    } else {
+        const QScreen *screen = QGuiApplication::primaryScreen();
+        const int screenWidth = screen ? screen->geometry().width() : 1024;
+        move(screenWidth - frameGeometry().width() - 20, 20);
+    }
+    pager->setCurrentWidget(show_radio ? page_vhf : page_message);
+}
+
+void TForm1::closeEvent(QCloseEvent *event)
+{
+    FormCloseQuery();
+    event->accept();
+}
+
+void TForm1::FormCloseQuery()
+{
+    try {
+        window_position::save(*this, objectName(), *f_ini);
+    } catch (const IniWriteError &error) {
+        modal::show_error(error.message());
+    }
+}
+
+void TForm1::setStatusText(int panel, const QString &text)
+{
+    if (panel >= 0 && panel < int(m_statusPanels.size()))
+        m_statusPanels[panel]->setText(text);
+}
+
+QString TForm1::statusText(int panel) const
+{
+    return panel >= 0 && panel < int(m_statusPanels.size()) ? m_statusPanels[panel]->text() : QString();
+}
+
+void TForm1::setBindAddresses(const QStringList &addresses, int index)
+{
+    ComboBox1->clear();
+    ComboBox1->addItems(addresses);
+    ComboBox1->setCurrentIndex(index >= 0 && index < addresses.size() ? index : -1);
+}
+
+QString TForm1::receiveBindAddress() const
+{
+    return ComboBox1->currentText();
+}
+
+void TForm1::Exit1Click()
+{
+    close();
+}
+
+void TForm1::SetupClick()
+{
+    {
+        TFrmSetup dialog(nullptr);
+        modal::exec_dialog(dialog);
+    }
+    setEnabled(false);
+    load_configuration(*this);
+    setEnabled(true);
+    update();
+}
+
+void TForm1::About1Click()
+{
+    TAboutBox box(this);
+    modal::exec_dialog(box);
+}

@@ -1,0 +1,101 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QPointer>
+#include <array>
+#include <memory>
+
+#include "FileIni.h"
+
+class CurvyPanel;
+class IniFile;
+class MessageGrid;
+class QAction;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QListView;
+class QPushButton;
+class QTabWidget;
+class QTimer;
+
+// The station's main window: owns every control and routes each handler to
+// the part of the station that does the work.
+class TForm1 : public QMainWindow, public ConfigurationView
+{
+    Q_OBJECT
+public:
+    static constexpr int ClientWidth = 851;
+    static constexpr int ClientHeight = 487;
+
+    explicit TForm1(QWidget *parent = nullptr);
+    ~TForm1() override;
+
+    // ConfigurationView
+    void setStatusText(int panel, const QString &text) override;
+    void setBindAddresses(const QStringList &addresses, int index) override;
+
+    QString statusText(int panel) const;
+    // The voice receiver's bind address: the bind-address list's text.
+    QString receiveBindAddress() const;
+
+    void Inizializza_programma();
+
+    // Menu handlers.
+    void Exit1Click();
+    void SetupClick();
+    void About1Click();
+
+    int puntatore = 1;
+    int sel_row = 0;
+
+    // Controls the station's parts reach.
+    QWidget *AdvPanel1 = nullptr;
+    QTabWidget *pager = nullptr;
+    QWidget *page_message = nullptr;
+    QWidget *page_vhf = nullptr;
+    MessageGrid *message_grid = nullptr;
+    QGroupBox *AdvGroupBox1 = nullptr;
+    QGroupBox *AdvGroupBox3 = nullptr;
+    QPushButton *spb_routine = nullptr, *spb_group = nullptr, *spb_safety = nullptr, *spb_urgency = nullptr,
+                *spb_distress = nullptr, *spb_posreq = nullptr, *spb_posrep = nullptr, *spbpoll = nullptr,
+                *spb_test = nullptr;
+    QPushButton *spb_distAck = nullptr, *spb_RoutineACK = nullptr, *spb_testAck = nullptr,
+                *spb_pollAck = nullptr, *spb_PosAck = nullptr, *spb_posRepAck = nullptr;
+    QGroupBox *GroupBox1 = nullptr, *GroupBox2 = nullptr, *GroupBox3 = nullptr;
+    QPushButton *btn_UP = nullptr, *btn_down = nullptr, *btn_16 = nullptr;
+    std::array<QPushButton *, 6> btn_ch{};
+    QWidget *pnl_channel = nullptr;
+    QLabel *lbl_channel = nullptr, *lbl_mode = nullptr, *lbl_TX = nullptr, *lbl_RX = nullptr;
+    QLabel *Image1 = nullptr, *img_btn_ptt = nullptr;
+    QComboBox *ComboBox1 = nullptr;
+    QComboBox *driveSel = nullptr;
+    QListView *DirectorySel = nullptr, *FileList = nullptr;
+    QPushButton *btn_play = nullptr, *btn_stop = nullptr, *btn_send = nullptr, *btn_rename = nullptr,
+                *btn_delete = nullptr;
+    CurvyPanel *pnl_distress = nullptr, *pnl_routine = nullptr, *pnl_request = nullptr, *pnl_report = nullptr;
+    QTimer *timer_distress = nullptr, *timer_routine = nullptr, *timer_request = nullptr, *timer_report = nullptr,
+           *Timer_busy = nullptr, *timer_player = nullptr;
+    QAction *Exit1 = nullptr, *Setup = nullptr, *Audio1 = nullptr, *About1 = nullptr;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void buildMenu();
+    void buildMessagePage();
+    void buildRadioPage();
+    void buildAlarmPanels();
+    void buildStatusBar();
+    void FormCreate();
+    void FormShow();
+    void FormCloseQuery();
+
+    std::unique_ptr<IniFile> f_ini;
+    std::array<QLabel *, 4> m_statusPanels{};
+    bool m_shown = false;
+};
+
+// The one main window, for the routines that reach its controls.
+extern TForm1 *Form1;

@@ -1,0 +1,21 @@
+#include "Unit1.h"
+#include "platform/IcebergStyle.h"
+#include "platform/Modal.h"
+
+#include <QApplication>
+#include <QRandomGenerator>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("quillet"));
+    QApplication::setApplicationDisplayName(QStringLiteral("DSC Quillet"));
+
+    const QString styleError = iceberg_style::apply(app);
+    if (!styleError.isEmpty())
+        modal::show_error(styleError);
+
+    TForm1 form;
+    form.show();
+    return app.exec();
+}
