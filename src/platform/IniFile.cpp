@@ -2,8 +2,11 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringDecoder>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <limits>
 #include <vector>
 
@@ -139,6 +142,44 @@ QString unquote(const QString &value)
     return value;
 }
 
+// Writes data to a temporary file beside path and renames it over path, so
+// the file is always the old or the new version. Every short or failed write
+// counts as a failure (a full disk must not leave a truncated file behind).
+bool replaceFile(const QString &path, const QByteArray &data)
+{
+    const QByteArray target = QFile::encodeName(path);
+    QByteArray temp = target + ".XXXXXX";
+    const int fd = ::mkstemp(temp.data());
+    if (fd < 0)
+        return false;
+    struct stat st;
+    mode_t mode;
+    if (::stat(target.constData(), &st) == 0) {
+        mode = st.st_mode & 07777;
+    } else {
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        mode = 0666 & ~mask;
+    }
+    bool ok = ::fchmod(fd, mode) == 0;
+    qsizetype done = 0;
+    while (ok && done < data.size()) {
+        const ssize_t n = ::write(fd, data.constData() + done, size_t(data.size() - done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            ok = false;
+        else
+            done += n;
+    }
+    ok = ok && ::fsync(fd) == 0;
+    ok = (::close(fd) == 0) && ok;
+    ok = ok && ::rename(temp.constData(), target.constData()) == 0;
+    if (!ok)
+        ::unlink(temp.constData());
+    return ok;
+}
+
 } // namespace
 
 IniFile::IniFile(const QString &path, const QString &defaultSection)
@@ -234,8 +275,7 @@ void IniFile::writeString(const QString &section, const QString &key, const QStr
         if (i + 1 < doc.lines.size() || doc.endsWithEol)
             out += doc.eol;
     }
-    QSaveFile file(m_path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(out) != out.size() || !file.commit())
+    if (!replaceFile(m_path, out))
         throw IniWriteError(m_path);
 }
 

@@ -30,10 +30,9 @@ bool MaskEdit::validateEdit()
 void MaskEdit::focusInEvent(QFocusEvent *event)
 {
     QLineEdit::focusInEvent(event);
-    if (!m_validating && event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason) {
-        m_textOnEntry = text();
+    // Entering the field starts a new set of changes.
+    if (!m_validating && event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason)
         setModified(false);
-    }
 }
 
 void MaskEdit::focusOutEvent(QFocusEvent *event)
@@ -50,6 +49,9 @@ void MaskEdit::focusOutEvent(QFocusEvent *event)
 
 void MaskEdit::keyPressEvent(QKeyEvent *event)
 {
+    // The text before the first change is what Escape goes back to.
+    if (!isModified())
+        m_textOnEntry = text();
     if (event->key() == Qt::Key_Escape && isModified()) {
         setText(m_textOnEntry);
         setModified(false);
