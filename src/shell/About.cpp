@@ -37,6 +37,7 @@ TAboutBox::TAboutBox(QWidget *parent) : QDialog(parent)
     auto *ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("OKButton"));
     ok->setDefault(true);
+    ok->setMinimumWidth(75);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 
     auto *grid = new QGridLayout(this);
