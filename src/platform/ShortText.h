@@ -20,6 +20,8 @@ public:
         return *this;
     }
 
+    ShortText &operator=(const char *text) { return *this = QString::fromLatin1(text); }
+
     const QString &str() const { return m_text; }
     operator const QString &() const { return m_text; }
     qsizetype size() const { return m_text.size(); }

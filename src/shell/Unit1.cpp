@@ -3,6 +3,13 @@
 #include "About.h"
 #include "globals.h"
 #include "setup.h"
+#include "dsc/dsc_protocol.h"
+#include "platform/Ascii.h"
+#include "platform/UdpClient.h"
+#include "platform/UdpServer.h"
+#include "reception/CategoryAlarm.h"
+#include "reception/ack_availability.h"
+#include "reception/ricezione_dati.h"
 #include "platform/CurvyPanel.h"
 #include "platform/IniFile.h"
 #include "platform/MessageGrid.h"
@@ -110,6 +117,21 @@ TForm1::TForm1(QWidget *parent)
     Timer_busy = makeTimer(this, "Timer_busy", 200);
     timer_player = makeTimer(this, "timer_player", 100);
 
+    alarm_distress = new CategoryAlarm(pnl_distress, timer_distress, distress_colour, QColor(255, 0, 0), this);
+    alarm_routine = new CategoryAlarm(pnl_routine, timer_routine, routine_colour, QColor(0, 255, 0), this);
+    alarm_request = new CategoryAlarm(pnl_request, timer_request, request_colour, QColor(255, 255, 0), this);
+    alarm_report = new CategoryAlarm(pnl_report, timer_report, report_colour, QColor(0, 255, 255), this);
+    connect(timer_distress, &QTimer::timeout, this, &TForm1::timer_distressTimer);
+    connect(timer_routine, &QTimer::timeout, this, &TForm1::timer_routineTimer);
+    connect(timer_request, &QTimer::timeout, this, &TForm1::timer_requestTimer);
+    connect(timer_report, &QTimer::timeout, this, &TForm1::timer_reportTimer);
+
+    UDP_TX = new UdpClient(this);
+    UDP_RX = new UdpServer(dsc::ReceivePort, this);
+    // Datagrams are handled here on the GUI thread, one at a time, in arrival order.
+    connect(UDP_RX, &UdpServer::datagramReceived, this, &TForm1::UDP_RXUDPRead);
+    connect(message_grid, &MessageGrid::clickCell, this, &TForm1::message_gridClickCell);
+
     // The client area is fixed; the menu bar sits above it.
     setFixedSize(ClientWidth, ClientHeight + menuBar()->sizeHint().height());
 
@@ -118,8 +140,10 @@ TForm1::TForm1(QWidget *parent)
 
 TForm1::~TForm1()
 {
-    // FormDestroy: release the settings accessor; the children go with the window.
+    // FormDestroy: release the settings accessor; the receiver, timers and
+    // other children go with the window.
     f_ini.reset();
+    UDP_RX->deactivate();
     if (Form1 == this)
         Form1 = nullptr;
 }
@@ -339,6 +363,70 @@ void TForm1::FormShow()
         move(screenWidth - frameGeometry().width() - 20, 20);
     }
     pager->setCurrentWidget(show_radio ? page_vhf : page_message);
+
+    try {
+        UDP_RX->activate();
+        btn_stop->setEnabled(false);
+    } catch (const std::exception &error) {
+        // No DSC reception; the station can still send.
+        modal::show_error(QString::fromStdString(error.what()));
+    }
+}
+
+void TForm1::UDP_RXUDPRead(const QByteArray &data)
+{
+    parse_datagram(ascii_decode(data));
+    log_received_call();
+}
+
+void TForm1::message_gridClickCell(int row, int)
+{
+    const std::array<bool, 6> fits =
+        ack_availability(message_grid->cell(3, row), message_grid->cell(4, row), message_grid->cell(5, row),
+                         message_grid->cell(6, row), station_mmsi);
+    QPushButton *buttons[] = {spb_distAck, spb_RoutineACK, spb_PosAck, spb_posRepAck, spb_pollAck, spb_testAck};
+    for (int i = 0; i < 6; ++i) {
+        buttons[i]->setEnabled(fits[i]);
+        if (fits[i])
+            sel_row = row;
+    }
+}
+
+CategoryAlarm *TForm1::alarmFor(AlarmClass alarm) const
+{
+    switch (alarm) {
+    case AlarmClass::Distress:
+        return alarm_distress;
+    case AlarmClass::Routine:
+        return alarm_routine;
+    case AlarmClass::Request:
+        return alarm_request;
+    case AlarmClass::Report:
+        return alarm_report;
+    case AlarmClass::None:
+        break;
+    }
+    return nullptr;
+}
+
+void TForm1::timer_distressTimer()
+{
+    alarm_distress->tick();
+}
+
+void TForm1::timer_routineTimer()
+{
+    alarm_routine->tick();
+}
+
+void TForm1::timer_requestTimer()
+{
+    alarm_request->tick();
+}
+
+void TForm1::timer_reportTimer()
+{
+    alarm_report->tick();
 }
 
 void TForm1::closeEvent(QCloseEvent *event)

@@ -6,7 +6,9 @@
 #include <memory>
 
 #include "FileIni.h"
+#include "reception/log_rules.h"
 
+class CategoryAlarm;
 class CurvyPanel;
 class IniFile;
 class MessageGrid;
@@ -18,6 +20,8 @@ class QListView;
 class QPushButton;
 class QTabWidget;
 class QTimer;
+class UdpClient;
+class UdpServer;
 
 // The station's main window: owns every control and routes each handler to
 // the part of the station that does the work.
@@ -41,6 +45,15 @@ public:
 
     void Inizializza_programma();
 
+    // DSC reception: one datagram's bytes.
+    void UDP_RXUDPRead(const QByteArray &data);
+    void message_gridClickCell(int row, int column);
+    void timer_distressTimer();
+    void timer_routineTimer();
+    void timer_requestTimer();
+    void timer_reportTimer();
+    CategoryAlarm *alarmFor(AlarmClass alarm) const;
+
     // Menu handlers.
     void Exit1Click();
     void SetupClick();
@@ -48,6 +61,12 @@ public:
 
     int puntatore = 1;
     int sel_row = 0;
+    bool log_started = false;
+
+    UdpClient *UDP_TX = nullptr;
+    UdpServer *UDP_RX = nullptr;
+    CategoryAlarm *alarm_distress = nullptr, *alarm_routine = nullptr, *alarm_request = nullptr,
+                  *alarm_report = nullptr;
 
     // Controls the station's parts reach.
     QWidget *AdvPanel1 = nullptr;

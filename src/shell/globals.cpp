@@ -16,6 +16,8 @@ OwnPosition own_position;
 int current_channel = 16;
 std::array<ShortText<255>, 12> nature_table;
 int rx_packet_count = 0;
+TDscCall received_call;
+TDscCall outgoing_call;
 
 const QColor distress_colour(255, 210, 210);
 const QColor routine_colour(210, 255, 210);

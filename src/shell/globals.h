@@ -4,6 +4,7 @@
 #include <QString>
 #include <array>
 
+#include "dsc/TDscCall.h"
 #include "platform/ShortText.h"
 
 // Global station state shared by the station's parts. Written on the GUI
@@ -36,6 +37,8 @@ extern OwnPosition own_position;
 extern int current_channel;
 extern std::array<ShortText<255>, 12> nature_table;
 extern int rx_packet_count;
+extern TDscCall received_call;
+extern TDscCall outgoing_call;
 
 extern const QColor distress_colour;
 extern const QColor routine_colour;
