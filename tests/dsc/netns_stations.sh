@@ -1,0 +1,92 @@
+#!/usr/bin/env bash
+# Three stations in network mode, each in a network namespace of its own,
+# joined by a bridge in a fourth. Nothing here touches the machine's own
+# interfaces: the broadcasts stay on the test's bridge.
+# A calls B with a routine call; C answers the traffic with a distress alert.
+# Every station, the sender included, logs each call once, with the markers
+# and alarms that fit it.
+set -u
+probe=$1
+ns=qdsc
+if [ "$(id -u)" -ne 0 ] || ! command -v ip >/dev/null; then
+  echo "SKIP: network namespaces need root and iproute2"
+  exit 77
+fi
+
+work=$(mktemp -d)
+cleanup() {
+  for n in a b c br; do ip netns del "$ns-$n" 2>/dev/null; done
+  [ -n "${pids:-}" ] && kill $pids 2>/dev/null
+  rm -rf "$work"
+}
+cleanup_stale() { for n in a b c br; do ip netns del "$ns-$n" 2>/dev/null; done; }
+cleanup_stale
+trap cleanup EXIT
+
+set -e
+ip netns add "$ns-br"
+ip -n "$ns-br" link add br0 type bridge
+ip -n "$ns-br" link set br0 up
+i=1
+for n in a b c; do
+  ip netns add "$ns-$n"
+  ip link add name "v$n" netns "$ns-$n" type veth peer name "p$n" netns "$ns-br"
+  ip -n "$ns-br" link set "p$n" master br0 up
+  ip -n "$ns-$n" link set lo up
+  ip -n "$ns-$n" addr add "10.231.0.$i/24" dev "v$n"
+  ip -n "$ns-$n" link set "v$n" up
+  # The limited broadcast needs a route; this one leads only onto the bridge.
+  ip -n "$ns-$n" route add default dev "v$n"
+  i=$((i + 1))
+done
+set +e
+
+station() { # name mmsi
+  mkdir -p "$work/$1"
+  printf '[radio]\nmmsi=%s\ngroup=0%s\nmode=1\ndistressed=269070001\n' "$2" "${2:0:8}" > "$work/$1/quillet.ini"
+}
+station a 274111001
+station b 211000002
+station c 233000003
+
+export QT_QPA_PLATFORM=offscreen
+export XDG_RUNTIME_DIR=$work
+run() { # name args...
+  local n=$1; shift
+  ip netns exec "$ns-$n" "$probe" "$work/$n" 2 --timeout-ms 15000 "$@" > "$work/$n.out" 2> "$work/$n.err" &
+  pids="${pids:-} $!"
+}
+mkfifo "$work/b.ready" "$work/c.ready"
+run b --ready "$work/b.ready"
+run c --ready "$work/c.ready" --distress-after 1
+read -r -t 10 _ < "$work/b.ready" || { echo "station b did not start"; cat "$work/b.err"; exit 1; }
+read -r -t 10 _ < "$work/c.ready" || { echo "station c did not start"; cat "$work/c.err"; exit 1; }
+run a --routine-to 211000002
+wait $pids
+pids=
+
+routine='ROW 274111001|211000002|INDIVIDUAL|ROUTINE|TELEPHONY|-|-|-|-|06'
+distress='ROW 269070001|-|DISTRESS|-|-|FLOODING|41°07.512 N|009°33.048 E|10:42|16|right arrow, #ff0000 on #c0c0c0'
+expect_a="$routine|left arrow, #00ff00 on #008000
+$distress
+ALARMS distress=1 routine=0 request=0 report=0"
+expect_b="$routine|right arrow, #00ff00 on #008000
+$distress
+ALARMS distress=1 routine=1 request=0 report=0"
+expect_c="$routine|no marker
+$distress
+ALARMS distress=1 routine=0 request=0 report=0"
+
+status=0
+for n in a b c; do
+  expected_var="expect_$n"
+  if [ "$(cat "$work/$n.out")" != "${!expected_var}" ]; then
+    echo "station $n logged:"; cat "$work/$n.out"; cat "$work/$n.err"
+    echo "expected:"; echo "${!expected_var}"
+    status=1
+  else
+    echo "station $n: ok"
+  fi
+done
+[ $status -eq 0 ] && echo "1 passed, 0 failed" || echo "0 passed, 1 failed"
+exit $status
