@@ -8,8 +8,13 @@
 MessageGrid::MessageGrid(QWidget *parent) : QTableView(parent), m_model(new MessageGridModel(this))
 {
     setModel(m_model);
-    connect(selectionModel(), &QItemSelectionModel::currentRowChanged, viewport(),
-            qOverload<>(&QWidget::update));
+    // Keyboard moves of the current row.
+    connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this](const QModelIndex &current) {
+        if (m_syncing || !current.isValid())
+            return;
+        m_currentRow = current.row() + 1;
+        viewport()->update();
+    });
     setItemDelegate(new GridMarkerDelegate(this));
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -61,16 +66,29 @@ void MessageGrid::setCurrentGridRow(int row)
 {
     if (row < 1 || row >= rowCount())
         return;
-    const QModelIndex index = m_model->index(row - 1, 1);
-    selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-    scrollTo(index);
+    m_currentRow = row;
     viewport()->update();
+    // The view's own current index and scroll position follow once per turn
+    // of the event loop: right after an append, locating a row costs the
+    // view time in proportion to the length of the log, so a burst of calls
+    // pays it once instead of once per row.
+    if (!m_syncPending) {
+        m_syncPending = true;
+        QMetaObject::invokeMethod(this, &MessageGrid::syncCurrentIndex, Qt::QueuedConnection);
+    }
 }
 
-int MessageGrid::currentGridRow() const
+void MessageGrid::syncCurrentIndex()
 {
-    const QModelIndex index = currentIndex();
-    return index.isValid() ? index.row() + 1 : -1;
+    m_syncPending = false;
+    if (m_currentRow < 1 || m_currentRow >= rowCount())
+        return;
+    const QModelIndex index = m_model->index(m_currentRow - 1, 1);
+    m_syncing = true;
+    // No selection is kept: the grid does not draw one.
+    selectionModel()->setCurrentIndex(index, QItemSelectionModel::NoUpdate);
+    m_syncing = false;
+    scrollTo(index);
 }
 
 void MessageGrid::mousePressEvent(QMouseEvent *event)

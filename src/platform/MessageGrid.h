@@ -34,7 +34,7 @@ public:
 
     // Grid row numbers: 0 is the header row, data rows start at 1.
     void setCurrentGridRow(int row);
-    int currentGridRow() const;
+    int currentGridRow() const { return m_currentRow; }
     int hoveredGridRow() const { return m_hoveredRow; }
 
 signals:
@@ -47,8 +47,12 @@ protected:
 
 private:
     void setHoveredRow(int row);
+    void syncCurrentIndex();
 
     MessageGridModel *m_model;
     std::array<int, MessageGridModel::ColumnCount> m_widths{};
     int m_hoveredRow = -1;
+    int m_currentRow = -1;
+    bool m_syncPending = false;
+    bool m_syncing = false;
 };

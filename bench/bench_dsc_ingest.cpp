@@ -1,0 +1,131 @@
+// A station under a flood of DSC datagrams over loopback, and the latency
+// from a writer call to the row in the log. Run headless
+// (QT_QPA_PLATFORM=offscreen) on a machine where port 8091 is free.
+#include "dsc/chiamate.h"
+#include "dsc/dsc_protocol.h"
+#include "platform/Ascii.h"
+#include "platform/MessageGrid.h"
+#include "platform/Modal.h"
+#include "platform/UdpServer.h"
+#include "shell/Unit1.h"
+#include "shell/globals.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <algorithm>
+#include <arpa/inet.h>
+#include <cstdio>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <thread>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+int logged(const TForm1 &form)
+{
+    return form.log_started ? form.message_grid->rowCount() - 1 : 0;
+}
+
+// Worst delay of a 5 ms timer: how long the GUI thread was kept from its events.
+struct LagMonitor
+{
+    QTimer timer;
+    QElapsedTimer clock;
+    qint64 last = 0;
+    qint64 worst = 0;
+    LagMonitor()
+    {
+        timer.setTimerType(Qt::PreciseTimer);
+        timer.setInterval(5);
+        QObject::connect(&timer, &QTimer::timeout, [this] {
+            const qint64 now = clock.nsecsElapsed();
+            worst = std::max(worst, now - last - 5000000);
+            last = now;
+        });
+        clock.start();
+        timer.start();
+    }
+};
+
+void flood(int count, const QByteArray &datagram)
+{
+    const int fd = ::socket(AF_INET, SOCK_DGRAM, 0);
+    sockaddr_in to{};
+    to.sin_family = AF_INET;
+    to.sin_port = htons(dsc::ReceivePort);
+    to.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    for (int i = 0; i < count; ++i)
+        ::sendto(fd, datagram.constData(), size_t(datagram.size()), 0, reinterpret_cast<sockaddr *>(&to), sizeof to);
+    ::close(fd);
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QTemporaryDir folder;
+    set_program_folder(folder.path());
+    modal::set_responder([](const modal::Request &r) {
+        std::fprintf(stderr, "message: %s\n", qPrintable(r.text));
+        return int(QMessageBox::Ok);
+    });
+    TForm1 form;
+    form.show();
+    if (!form.UDP_RX->isActive()) {
+        std::fprintf(stderr, "port %d is taken\n", dsc::ReceivePort);
+        return 1;
+    }
+
+    // Ingest.
+    outgoing_call.RXMMSI = "274111001";
+    outgoing_call.FORMAT = "INDIVIDUAL  ";
+    outgoing_call.CATEGORY = "ROUTINE     ";
+    outgoing_call.INFO1 = "F3E/G3E TP  ";
+    outgoing_call.CH = "06";
+    const QByteArray datagram =
+        ascii_encode(datagram_text(DscWriter::Plain, outgoing_call, "269070001", KeyOrder::Standard));
+    const int count = 20000;
+    {
+        LagMonitor lag;
+        QElapsedTimer elapsed;
+        elapsed.start();
+        std::thread sender(flood, count, datagram);
+        QElapsedTimer quiet;
+        quiet.start();
+        int seen = 0;
+        while (logged(form) < count && quiet.elapsed() < 2000) {
+            app.processEvents(QEventLoop::WaitForMoreEvents, 50);
+            if (logged(form) != seen) {
+                seen = logged(form);
+                quiet.restart();
+            }
+        }
+        const qint64 took = elapsed.elapsed() - (logged(form) < count ? quiet.elapsed() : 0);
+        sender.join();
+        std::printf("ingest: %d of %d datagrams logged in %lld ms (%.0f rows/s); worst event-loop lag %.1f ms\n",
+                    logged(form), count, took, logged(form) * 1000.0 / std::max<qint64>(took, 1),
+                    lag.worst / 1e6);
+    }
+
+    // Latency: writer call to the row at the receiving station (this one, local mode).
+    std::vector<double> us;
+    const int calls = 2000;
+    for (int i = 0; i < calls; ++i) {
+        const int before = logged(form);
+        QElapsedTimer t;
+        t.start();
+        send_plain_call();
+        while (logged(form) == before)
+            app.processEvents(QEventLoop::WaitForMoreEvents, 100);
+        us.push_back(t.nsecsElapsed() / 1000.0);
+    }
+    std::sort(us.begin(), us.end());
+    std::printf("latency writer -> logged row: p50 %.0f us, p99 %.0f us, max %.0f us (%d calls)\n",
+                us[us.size() / 2], us[us.size() * 99 / 100], us.back(), calls);
+    return 0;
+}
