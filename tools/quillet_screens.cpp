@@ -37,6 +37,20 @@ int main(int argc, char *argv[])
     bool ok = true;
     TForm1 form;
     form.show();
+    // A little traffic, so the log shows its markers.
+    for (const char *d : {
+             "TXMMSI=269070001,RXMMSI=xxxxxxxxx,FORMAT=DISTRESS    ,CATEGORY=-           ,INFO1=-           ,"
+             "DANGER=03,LATD=41,LATM=07,LATC=512,NS=N,LOND=009,LONM=33,LONC=048,EW=E,TIME=10:42,CH=16,COMPLY=N",
+             "TXMMSI=211000002,RXMMSI=274111001,FORMAT=INDIVIDUAL  ,CATEGORY=ROUTINE     ,INFO1=F3E/G3E TP  ,"
+             "DANGER=00,LATD=99,LATM=99,LATC=999,NS=N,LOND=999,LONM=99,LONC=999,EW=E,TIME=99:99,CH=72,COMPLY=N",
+             "TXMMSI=274111001,RXMMSI=xxxxxxxxx,FORMAT=ALLSHIPS    ,CATEGORY=SAFETY      ,INFO1=F3E/G3E TP  ,"
+             "DANGER=00,LATD=99,LATM=99,LATC=999,NS=N,LOND=999,LONM=99,LONC=999,EW=E,TIME=99:99,CH=16,COMPLY=N",
+             "TXMMSI=274111001,RXMMSI=233000003,FORMAT=INDIVIDUAL  ,CATEGORY=SAFETY      ,INFO1=POS REQUEST ,"
+             "DANGER=00,LATD=99,LATM=99,LATC=999,NS=N,LOND=999,LONM=99,LONC=999,EW=E,TIME=99:99,CH=16,COMPLY=N",
+             "TXMMSI=233000003,RXMMSI=274111001,FORMAT=INDIVIDUAL  ,CATEGORY=SAFETY      ,INFO1=POS REPORT  ,"
+             "DANGER=00,LATD=43,LATM=27,LATC=123,NS=N,LOND=007,LONM=45,LONC=010,EW=E,TIME=10:40,CH=16,COMPLY=N"})
+        form.UDP_RXUDPRead(QByteArray(d));
+    form.timer_distressTimer(); // one panel in its alarm colour
     ok &= save(form, out + QStringLiteral("/main_messages.png"));
     form.pager->setCurrentWidget(form.page_vhf);
     ok &= save(form, out + QStringLiteral("/main_radio.png"));
