@@ -3,6 +3,7 @@
 // The DSC datagram protocol's fixed values, in one place.
 
 #include <QLatin1StringView>
+#include <QString>
 #include <QtGlobal>
 
 namespace dsc {
@@ -18,6 +19,12 @@ inline constexpr QLatin1StringView AllShips{"xxxxxxxxx"};
 // FORMAT, CATEGORY and INFO1 travel padded with spaces to this width; the
 // receiver's fixed-length slices rely on it.
 inline constexpr int WordWidth = 12;
+
+// A word as the fixed-width fields carry it: padded with spaces to 12 characters.
+inline QString padded(QLatin1StringView word)
+{
+    return QString(word).leftJustified(WordWidth);
+}
 
 // Filler values of a call that carries no nature, position or time.
 inline constexpr QLatin1StringView NoNature{"00"};

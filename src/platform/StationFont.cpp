@@ -26,3 +26,23 @@ QFont station_font_px(int pixelSize, bool bold)
     font.setPixelSize(pixelSize);
     return font;
 }
+
+QFont station_mono_font_px(int pixelSize)
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"), QStringLiteral("DejaVu Sans Mono")});
+    font.setStyleHint(QFont::Monospace);
+    font.setPixelSize(pixelSize);
+    return font;
+}
+
+#include <QLabel>
+
+void make_navy_label(QLabel *label, const QFont &font)
+{
+    label->setTextFormat(Qt::PlainText);
+    label->setFont(font);
+    QPalette navy = label->palette();
+    navy.setColor(QPalette::WindowText, QColor(0, 0, 128));
+    label->setPalette(navy);
+}

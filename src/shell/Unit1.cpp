@@ -3,12 +3,14 @@
 #include "About.h"
 #include "globals.h"
 #include "setup.h"
+#include "dsc/call_composers.h"
 #include "dsc/dsc_protocol.h"
 #include "platform/Ascii.h"
 #include "platform/UdpClient.h"
 #include "platform/UdpServer.h"
 #include "reception/CategoryAlarm.h"
 #include "reception/ack_availability.h"
+#include "reception/ack_composers.h"
 #include "reception/ricezione_dati.h"
 #include "platform/CurvyPanel.h"
 #include "platform/IniFile.h"
@@ -63,6 +65,18 @@ QLabel *makeLabel(QWidget *parent, const char *name, const QString &text)
     label->setObjectName(QLatin1String(name));
     label->setTextFormat(Qt::PlainText);
     return label;
+}
+
+// Runs a handler; an error it does not catch reaches the user in the
+// standard error box, and the program goes on.
+template <typename Handler>
+void guarded(Handler handler)
+{
+    try {
+        handler();
+    } catch (const std::exception &error) {
+        modal::show_error(QString::fromStdString(error.what()));
+    }
 }
 
 QTimer *makeTimer(QObject *parent, const char *name, int interval)
@@ -131,6 +145,19 @@ TForm1::TForm1(QWidget *parent)
     // Datagrams are handled here on the GUI thread, one at a time, in arrival order.
     connect(UDP_RX, &UdpServer::datagramReceived, this, &TForm1::UDP_RXUDPRead);
     connect(message_grid, &MessageGrid::clickCell, this, &TForm1::message_gridClickCell);
+
+    const std::pair<QPushButton *, void (TForm1::*)()> handlers[] = {
+        {spb_routine, &TForm1::spb_routineClick},   {spb_group, &TForm1::spb_groupClick},
+        {spb_safety, &TForm1::spb_safetyClick},     {spb_urgency, &TForm1::spb_urgencyClick},
+        {spb_distress, &TForm1::spb_distressClick}, {spb_posreq, &TForm1::spb_posreqClick},
+        {spb_posrep, &TForm1::spb_posrepClick},     {spbpoll, &TForm1::spbpollClick},
+        {spb_test, &TForm1::spb_testClick},         {spb_distAck, &TForm1::spb_distAckClick},
+        {spb_RoutineACK, &TForm1::spb_RoutineACKClick}, {spb_testAck, &TForm1::spb_testAckClick},
+        {spb_pollAck, &TForm1::spb_pollAckClick},   {spb_PosAck, &TForm1::spb_PosAckClick},
+        {spb_posRepAck, &TForm1::spb_posRepAckClick},
+    };
+    for (const auto &[button, handler] : handlers)
+        connect(button, &QPushButton::clicked, this, handler);
 
     // The client area is fixed; the menu bar sits above it.
     setFixedSize(ClientWidth, ClientHeight + menuBar()->sizeHint().height());
@@ -390,6 +417,81 @@ void TForm1::message_gridClickCell(int row, int)
         if (fits[i])
             sel_row = row;
     }
+}
+
+void TForm1::spb_routineClick()
+{
+    guarded([this] { compose_routine_call(this); });
+}
+
+void TForm1::spb_groupClick()
+{
+    guarded([this] { compose_group_call(this); });
+}
+
+void TForm1::spb_safetyClick()
+{
+    guarded([this] { compose_allships_call(this, AllShipsCall::Safety); });
+}
+
+void TForm1::spb_urgencyClick()
+{
+    guarded([this] { compose_allships_call(this, AllShipsCall::Urgency); });
+}
+
+void TForm1::spb_distressClick()
+{
+    guarded([this] { compose_distress_alert(this); });
+}
+
+void TForm1::spb_posreqClick()
+{
+    guarded([this] { compose_individual_call(this, IndividualCall::PositionRequest); });
+}
+
+void TForm1::spb_posrepClick()
+{
+    guarded([this] { compose_position_report(this); });
+}
+
+void TForm1::spbpollClick()
+{
+    guarded([this] { compose_individual_call(this, IndividualCall::Polling); });
+}
+
+void TForm1::spb_testClick()
+{
+    guarded([this] { compose_individual_call(this, IndividualCall::Test); });
+}
+
+void TForm1::spb_distAckClick()
+{
+    guarded([this] { acknowledge_distress(*this); });
+}
+
+void TForm1::spb_RoutineACKClick()
+{
+    guarded([this] { acknowledge_routine(*this); });
+}
+
+void TForm1::spb_testAckClick()
+{
+    guarded([this] { acknowledge_test(*this); });
+}
+
+void TForm1::spb_pollAckClick()
+{
+    guarded([this] { acknowledge_polling(*this); });
+}
+
+void TForm1::spb_PosAckClick()
+{
+    guarded([this] { acknowledge_position_request(*this); });
+}
+
+void TForm1::spb_posRepAckClick()
+{
+    guarded([this] { acknowledge_position_report(*this); });
 }
 
 CategoryAlarm *TForm1::alarmFor(AlarmClass alarm) const

@@ -54,6 +54,24 @@ public:
     void timer_reportTimer();
     CategoryAlarm *alarmFor(AlarmClass alarm) const;
 
+    // DSC calls.
+    void spb_routineClick();
+    void spb_groupClick();
+    void spb_safetyClick();
+    void spb_urgencyClick();
+    void spb_distressClick();
+    void spb_posreqClick();
+    void spb_posrepClick();
+    void spbpollClick();
+    void spb_testClick();
+    // Acknowledgements of the row sel_row.
+    void spb_distAckClick();
+    void spb_RoutineACKClick();
+    void spb_testAckClick();
+    void spb_pollAckClick();
+    void spb_PosAckClick();
+    void spb_posRepAckClick();
+
     // Menu handlers.
     void Exit1Click();
     void SetupClick();

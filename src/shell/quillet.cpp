@@ -1,9 +1,10 @@
 #include "Unit1.h"
 #include "platform/IcebergStyle.h"
 #include "platform/Modal.h"
+#include "platform/Random.h"
 
 #include <QApplication>
-#include <QRandomGenerator>
+#include <QDateTime>
 
 int main(int argc, char *argv[])
 {
@@ -14,6 +15,9 @@ int main(int argc, char *argv[])
     const QString styleError = iceberg_style::apply(app);
     if (!styleError.isEmpty())
         modal::show_error(styleError);
+
+    // The one pseudo-random generator, seeded once from the clock.
+    station_random::seed(quint32(QDateTime::currentMSecsSinceEpoch()));
 
     TForm1 form;
     form.show();

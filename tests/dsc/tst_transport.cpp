@@ -1,4 +1,5 @@
 #include "ModalScript.h"
+#include "Peer.h"
 #include "StationFixture.h"
 #include "dsc/chiamate.h"
 #include "dsc/dsc_protocol.h"
@@ -34,32 +35,6 @@ void composeRoutine(const QString &to, const QString &ch)
     outgoing_call.EW = "E";
     outgoing_call.TIME = "10:42";
 }
-
-// A listener on 127.0.0.1 that plays a port nobody else uses.
-struct Listener
-{
-    QUdpSocket socket;
-    quint16 port;
-    explicit Listener(quint16 p) : port(p) { QVERIFY2(socket.bind(QHostAddress::LocalHost, p), qPrintable(socket.errorString())); }
-
-    // Everything that has arrived up to a marker datagram sent to ourselves
-    // now: loopback keeps the order, so nothing sent before it is missed.
-    QStringList drain()
-    {
-        QUdpSocket poke;
-        poke.writeDatagram("--end--", QHostAddress::LocalHost, port);
-        QStringList got;
-        for (;;) {
-            if (!socket.hasPendingDatagrams() && !socket.waitForReadyRead(2000))
-                return got << "<timeout>";
-            QByteArray data(int(socket.pendingDatagramSize()), Qt::Uninitialized);
-            socket.readDatagram(data.data(), data.size());
-            if (data == "--end--")
-                return got;
-            got << ascii_decode(data);
-        }
-    }
-};
 
 } // namespace
 
@@ -117,7 +92,7 @@ private slots:
         // The station is not shown, so its receiver is off and port 8091 is ours.
         StationFolder folder(QStringLiteral("[radio]\nmmsi=274111001\ndata_port=%1\n").arg(dataPort).toLatin1());
         TForm1 form;
-        Listener first{quint16(firstPort)}, second{quint16(secondPort)};
+        PeerListener first{quint16(firstPort)}, second{quint16(secondPort)};
         composeRoutine("244000003", "16");
         const DscWriter w = DscWriter(writer);
         w == DscWriter::Plain ? send_plain_call() : w == DscWriter::Position ? send_position_call() : send_full_call();
@@ -130,7 +105,7 @@ private slots:
     {
         StationFolder folder("[radio]\nmode=2\n");
         TForm1 form;
-        Listener first(8090), second(8091);
+        PeerListener first(8090), second(8091);
         composeRoutine("244000003", "16");
         send_plain_call();
         send_full_call();
@@ -143,7 +118,7 @@ private slots:
         // data_port 65535: the second port is 0, which the socket layer refuses.
         StationFolder folder("[radio]\ndata_port=65535\n");
         TForm1 form;
-        Listener first(65535);
+        PeerListener first(65535);
         composeRoutine("244000003", "16");
         QString error;
         try {
@@ -154,7 +129,7 @@ private slots:
         QVERIFY(!error.isEmpty());
         QCOMPARE(first.drain().size(), 1);
         // The client keeps working.
-        Listener again(9300);
+        PeerListener again(9300);
         form.UDP_TX->send("localhost", 9300, "ping");
         QCOMPARE(again.drain(), QStringList{"ping"});
     }
@@ -172,7 +147,7 @@ private slots:
         QVERIFY2(script.problems().isEmpty(), qPrintable(script.problems()));
         QVERIFY(!form.UDP_RX->isActive());
         // It can still send.
-        Listener listener(9400);
+        PeerListener listener(9400);
         form.UDP_TX->send("localhost", 9400, "still here");
         QCOMPARE(listener.drain(), QStringList{"still here"});
     }
