@@ -1,5 +1,14 @@
 // Renders the station's windows to PNG files in the folder given as the
 // first argument, headless (QT_QPA_PLATFORM=offscreen).
+#include "dsc/input_distress_send.h"
+#include "dsc/input_mmsi.h"
+#include "dsc/input_routine.h"
+#include "reception/input_distress_ack.h"
+#include "reception/input_polling_ack.h"
+#include "reception/input_position_ack.h"
+#include "reception/input_report_ack.h"
+#include "reception/input_routine_ack.h"
+#include "reception/input_test_ack.h"
 #include "shell/About.h"
 #include "shell/Unit1.h"
 #include "shell/globals.h"
@@ -64,6 +73,47 @@ int main(int argc, char *argv[])
         TAboutBox about(&form);
         about.show();
         ok &= save(about, out + QStringLiteral("/about.png"));
+    }
+    // The call and acknowledgement dialogs, over the traffic above.
+    auto dialog = [&](QDialog &d, const char *name) {
+        d.show();
+        ok &= save(d, out + QStringLiteral("/%1.png").arg(QLatin1String(name)));
+    };
+    {
+        TfrmRoutine d(&form);
+        dialog(d, "input_routine");
+    }
+    {
+        Tfrm_input_mmsi d(&form);
+        dialog(d, "input_mmsi");
+    }
+    {
+        TfrmDistressSend d(&form);
+        dialog(d, "input_distress_send");
+    }
+    {
+        TfrmDistress d(&form, *form.message_grid, 1);
+        dialog(d, "input_distress_ack");
+    }
+    {
+        TfrmRoutineAck d(&form, *form.message_grid, 2);
+        dialog(d, "input_routine_ack");
+    }
+    {
+        TfrmPositionAck d(&form);
+        dialog(d, "input_position_ack");
+    }
+    {
+        TfrmPollingAck d(&form);
+        dialog(d, "input_polling_ack");
+    }
+    {
+        TfrmTestAck d(&form);
+        dialog(d, "input_test_ack");
+    }
+    {
+        TfrmReportAck d(&form);
+        dialog(d, "input_report_ack");
     }
     return ok ? 0 : 1;
 }
