@@ -4,7 +4,7 @@
 # interfaces: the broadcasts stay on the test's bridge.
 # A calls B with a routine call; C answers the traffic with a distress alert.
 # Every station, the sender included, logs each call once, with the markers
-# and alarms that fit it.
+# and alarms that fit it. Then A and B run a whole call-and-answer exchange.
 set -u
 probe=$1
 ns=qdsc
@@ -43,7 +43,8 @@ set +e
 
 station() { # name mmsi
   mkdir -p "$work/$1"
-  printf '[radio]\nmmsi=%s\ngroup=0%s\nmode=1\ndistressed=269070001\n' "$2" "${2:0:8}" > "$work/$1/quillet.ini"
+  printf '[radio]\nmmsi=%s\ngroup=0%s\nmode=1\ndistressed=269070001\n[gps_setup]\nutc=1\n' "$2" "${2:0:8}" \
+    > "$work/$1/quillet.ini"
 }
 station a 274111001
 station b 211000002
@@ -51,17 +52,29 @@ station c 233000003
 
 export QT_QPA_PLATFORM=offscreen
 export XDG_RUNTIME_DIR=$work
-run() { # name args...
+run() { # name steps...: the station answers "ready" once it listens
   local n=$1; shift
-  ip netns exec "$ns-$n" "$probe" "$work/$n" 2 --timeout-ms 15000 "$@" > "$work/$n.out" 2> "$work/$n.err" &
+  rm -f "$work/$n.ready"; mkfifo "$work/$n.ready"
+  ip netns exec "$ns-$n" "$probe" "$work/$n" --ready "$work/$n.ready" --timeout-ms 15000 \
+    --clock 11:42 --fixed-draws "$@" > "$work/$n.out" 2> "$work/$n.err" &
   pids="${pids:-} $!"
+  read -r -t 10 _ < "$work/$n.ready" || { echo "station $n did not start"; cat "$work/$n.err"; exit 1; }
 }
-mkfifo "$work/b.ready" "$work/c.ready"
-run b --ready "$work/b.ready"
-run c --ready "$work/c.ready" --distress-after 1
-read -r -t 10 _ < "$work/b.ready" || { echo "station b did not start"; cat "$work/b.err"; exit 1; }
-read -r -t 10 _ < "$work/c.ready" || { echo "station c did not start"; cat "$work/c.err"; exit 1; }
-run a --routine-to 211000002
+compare() { # name expected
+  if [ "$(cat "$work/$1.out")" != "$2" ]; then
+    echo "station $1 logged:"; cat "$work/$1.out"; cat "$work/$1.err"
+    echo "expected:"; echo "$2"
+    status=1
+  else
+    echo "station $1: ok"
+  fi
+}
+status=0
+
+# Part one: three stations.
+run b wait:2 print
+run c wait:1 distress:2 wait:2 print
+run a routine:211000002:1 wait:2 print
 wait $pids
 pids=
 
@@ -77,16 +90,29 @@ expect_c="$routine|no marker
 $distress
 ALARMS distress=1 routine=0 request=0 report=0"
 
-status=0
 for n in a b c; do
   expected_var="expect_$n"
-  if [ "$(cat "$work/$n.out")" != "${!expected_var}" ]; then
-    echo "station $n logged:"; cat "$work/$n.out"; cat "$work/$n.err"
-    echo "expected:"; echo "${!expected_var}"
-    status=1
-  else
-    echo "station $n: ok"
-  fi
+  compare "$n" "${!expected_var}"
 done
+
+# Part two: A calls B proposing 72, B answers unable on 09; A sends a
+# distress alert, B acknowledges it.
+run b wait:1 ack:1:spb_RoutineACK:unable:1 wait:3 ack:3:spb_distAck wait:4 print
+run a routine:211000002:8 wait:2 distress:2 wait:4 print
+wait $pids
+pids=
+alert='269070001|-|DISTRESS|-|-|FLOODING|41°07.512 N|009°33.048 E|10:42|16'
+dist_ack='211000002|269070001|ALLSHIPS|DISTRESS|DIST ACK|FLOODING|41°07.512 N|009°33.048 E|10:42|16'
+compare a "ROW 274111001|211000002|INDIVIDUAL|ROUTINE|TELEPHONY|-|-|-|-|72|left arrow, #00ff00 on #008000
+ROW 211000002|274111001|INDIVIDUAL|ROUTINE|UNABLE|-|-|-|-|09|right arrow, #00ff00 on #008000
+ROW $alert|right arrow, #ff0000 on #c0c0c0
+ROW $dist_ack|right arrow, #0000ff on #c0c0c0
+ALARMS distress=1 routine=0 request=0 report=0"
+compare b "ROW 274111001|211000002|INDIVIDUAL|ROUTINE|TELEPHONY|-|-|-|-|72|acknowledged, #00ff00 on #008000
+ROW 211000002|274111001|INDIVIDUAL|ROUTINE|UNABLE|-|-|-|-|09|left arrow, #00ff00 on #008000
+ROW $alert|acknowledged, #ff0000 on #c0c0c0
+ROW $dist_ack|left arrow, #0000ff on #c0c0c0
+ALARMS distress=0 routine=0 request=0 report=0"
+
 [ $status -eq 0 ] && echo "1 passed, 0 failed" || echo "0 passed, 1 failed"
 exit $status

@@ -1,28 +1,44 @@
 // One station for tests across network namespaces: the real main window,
-// headless. It can send a routine call at start and a distress alert once
-// it has logged some rows; when it has logged the rows it waits for, it
-// prints them with their markers and the alarm states, and exits.
+// headless, driven by a list of steps that press its buttons and answer its
+// dialogs as a trainee would.
 //
-//   station_probe FOLDER ROWS [--ready FIFO] [--routine-to MMSI]
-//                 [--distress-after N] [--timeout-ms T]
-#include "dsc/chiamate.h"
+//   station_probe FOLDER [--ready FIFO] [--timeout-ms T] [--clock HH:MM]
+//                 [--fixed-draws] STEP...
+//
+// Steps, run in order:
+//   wait:N                 until N calls are logged
+//   routine:MMSI:ITEM      ROUTINE to MMSI, channel item ITEM, Transmit
+//   distress:ITEM          DISTRESS with nature item ITEM, Transmit
+//   ack:ROW:BUTTON[:OPTS]  click log row ROW, press BUTTON, answer Transmit;
+//                          OPTS for the routine acknowledgement: unable, ITEM
+//   print                  the log rows with their markers, and the alarms
+#include "dsc/input_distress_send.h"
+#include "dsc/input_routine.h"
+#include "platform/Clock.h"
 #include "platform/MessageGrid.h"
 #include "platform/Modal.h"
+#include "platform/RadioGroup.h"
+#include "platform/Random.h"
 #include "platform/UdpServer.h"
+#include "reception/AckDialog.h"
 #include "reception/CategoryAlarm.h"
+#include "reception/input_routine_ack.h"
 #include "shell/Unit1.h"
 #include "shell/globals.h"
 
 #include <QApplication>
 #include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QTimer>
 #include <cstdio>
 
 namespace {
 
-void word(ShortText<12> &field, const char *w)
+int logged(const TForm1 &form)
 {
-    field = QString::fromLatin1(w).leftJustified(12);
+    return form.log_started ? form.message_grid->rowCount() - 1 : 0;
 }
 
 void print(TForm1 &form)
@@ -41,25 +57,50 @@ void print(TForm1 &form)
     std::fflush(stdout);
 }
 
+// Answers the next dialog with act; message boxes are printed and answered OK.
+std::function<void(QDialog &)> next_dialog;
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    const QStringList args = app.arguments();
-    if (args.size() < 3) {
-        std::fprintf(stderr, "usage: station_probe FOLDER ROWS [options]\n");
+    QStringList args = app.arguments();
+    args.removeFirst();
+    if (args.isEmpty()) {
+        std::fprintf(stderr, "usage: station_probe FOLDER [options] STEP...\n");
         return 2;
     }
-    set_program_folder(args[1]);
-    const int rows = args[2].toInt();
+    set_program_folder(args.takeFirst());
     auto option = [&args](const char *name) {
         const qsizetype i = args.indexOf(QLatin1String(name));
-        return i >= 0 && i + 1 < args.size() ? args[i + 1] : QString();
+        if (i < 0 || i + 1 >= args.size())
+            return QString();
+        const QString value = args[i + 1];
+        args.remove(i, 2);
+        return value;
     };
+    const QString ready = option("--ready");
+    const QString timeout = option("--timeout-ms");
+    const QString clock = option("--clock");
+    if (!clock.isEmpty())
+        station_clock::set([clock] { return QDateTime(QDate::currentDate(), QTime::fromString(clock, "HH:mm")); });
+    if (args.removeAll(QStringLiteral("--fixed-draws"))) {
+        auto draws = std::make_shared<QList<int>>(QList<int>{7, 512, 33, 48});
+        station_random::set([draws](int) {
+            const int v = draws->takeFirst();
+            draws->append(v);
+            return v;
+        });
+    }
     modal::set_responder([](const modal::Request &r) {
-        std::fprintf(stderr, "message: %s\n", qPrintable(r.text));
-        return r.dialog ? int(QDialog::Rejected) : int(QMessageBox::Ok);
+        if (!r.dialog) {
+            std::fprintf(stderr, "message: %s\n", qPrintable(r.text));
+            return int(QMessageBox::Ok);
+        }
+        if (next_dialog)
+            std::exchange(next_dialog, {})(*r.dialog);
+        return r.dialog->result();
     });
 
     TForm1 form;
@@ -67,52 +108,61 @@ int main(int argc, char *argv[])
     if (!form.UDP_RX->isActive())
         return 3;
 
-    const int distressAfter = option("--distress-after").isEmpty() ? -1 : option("--distress-after").toInt();
-    auto logged = [&form] { return form.log_started ? form.message_grid->rowCount() - 1 : 0; };
-    QObject::connect(form.UDP_RX, &UdpServer::datagramReceived, &app, [&] {
-        if (logged() == distressAfter) {
-            outgoing_call.TXMMSI = distressed_mmsi.str();
-            outgoing_call.RXMMSI = "xxxxxxxxx";
-            word(outgoing_call.FORMAT, "DISTRESS");
-            word(outgoing_call.CATEGORY, "-");
-            word(outgoing_call.INFO1, "-");
-            outgoing_call.DANGER = "03";
-            outgoing_call.LATD = own_position.latd.str();
-            outgoing_call.LATM = "07";
-            outgoing_call.LATC = "512";
-            outgoing_call.NS = own_position.ns.str();
-            outgoing_call.LOND = own_position.lond.str();
-            outgoing_call.LONM = "33";
-            outgoing_call.LONC = "048";
-            outgoing_call.EW = own_position.ew.str();
-            outgoing_call.TIME = "10:42";
-            outgoing_call.CH = "16";
-            send_full_call();
+    QStringList steps = args;
+    std::function<void()> advance = [&] {
+        while (!steps.isEmpty()) {
+            const QStringList step = steps.first().split(u':');
+            const QString kind = step[0];
+            if (kind == "wait") {
+                if (logged(form) < step.value(1).toInt())
+                    return; // the next datagram brings us back
+            } else if (kind == "print") {
+                print(form);
+            } else if (kind == "routine") {
+                next_dialog = [step](QDialog &d) {
+                    auto &r = static_cast<TfrmRoutine &>(d);
+                    r.Edit1->setText(step.value(1));
+                    r.RadioGroup1->item(step.value(2).toInt())->click();
+                    r.spb_send->click();
+                };
+                form.spb_routine->click();
+            } else if (kind == "distress") {
+                next_dialog = [step](QDialog &d) {
+                    auto &r = static_cast<TfrmDistressSend &>(d);
+                    r.RadioGroup1->item(step.value(1).toInt())->click();
+                    r.spb_send->click();
+                };
+                form.spb_distress->click();
+            } else if (kind == "ack") {
+                form.message_gridClickCell(step.value(1).toInt(), 1);
+                const QStringList opts = step.mid(3);
+                next_dialog = [opts](QDialog &d) {
+                    if (auto *r = qobject_cast<TfrmRoutineAck *>(&d)) {
+                        if (opts.contains("unable"))
+                            r->RadioButton2->click();
+                        for (const QString &o : opts)
+                            if (o != "unable")
+                                r->RadioGroup1->item(o.toInt())->click();
+                    }
+                    static_cast<AckDialog &>(d).spb_send->click();
+                };
+                form.findChild<QPushButton *>(step.value(2))->click();
+            } else {
+                std::fprintf(stderr, "unknown step %s\n", qPrintable(steps.first()));
+                app.exit(2);
+                return;
+            }
+            steps.removeFirst();
         }
-        if (logged() >= rows) {
-            print(form);
-            app.exit(0);
-        }
-    });
-
-    const QString routineTo = option("--routine-to");
-    if (!routineTo.isEmpty()) {
-        QTimer::singleShot(0, &app, [routineTo] {
-            outgoing_call.RXMMSI = routineTo;
-            word(outgoing_call.FORMAT, "INDIVIDUAL");
-            word(outgoing_call.CATEGORY, "ROUTINE");
-            word(outgoing_call.INFO1, "F3E/G3E TP");
-            outgoing_call.CH = "06";
-            send_plain_call();
-        });
-    }
-    const QString timeout = option("--timeout-ms");
+        app.exit(0);
+    };
+    QObject::connect(form.UDP_RX, &UdpServer::datagramReceived, &app, [&] { advance(); }, Qt::QueuedConnection);
+    QTimer::singleShot(0, &app, advance);
     QTimer::singleShot(timeout.isEmpty() ? 10000 : timeout.toInt(), &app, [&] {
-        std::printf("TIMEOUT after %d rows\n", logged());
+        std::printf("TIMEOUT at step %s with %d rows\n", qPrintable(steps.value(0)), logged(form));
         print(form);
         app.exit(1);
     });
-    const QString ready = option("--ready");
     if (!ready.isEmpty()) {
         QFile fifo(ready);
         if (fifo.open(QIODevice::WriteOnly))
