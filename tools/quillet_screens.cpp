@@ -18,6 +18,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <cstdio>
@@ -41,6 +42,8 @@ int main(int argc, char *argv[])
     // A station of its own in a scratch folder, with no messages in the way.
     QTemporaryDir folder;
     set_program_folder(folder.path());
+    QFile::copy(QCoreApplication::applicationDirPath() + QStringLiteral("/channels.ini"),
+                folder.filePath(QStringLiteral("channels.ini")));
     modal::set_responder([](const modal::Request &r) { return r.dialog ? int(QDialog::Rejected) : int(QMessageBox::Ok); });
 
     bool ok = true;

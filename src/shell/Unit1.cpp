@@ -6,7 +6,14 @@
 #include "dsc/call_composers.h"
 #include "dsc/dsc_protocol.h"
 #include "platform/Ascii.h"
+#include "platform/BroadcastReceiver.h"
+#include "platform/BroadcastSender.h"
+#include "platform/Tc_form_common_audioConfig.h"
 #include "platform/UdpClient.h"
+#include "platform/WaveCodecDevice.h"
+#include "platform/WaveInDevice.h"
+#include "platform/WaveOutDevice.h"
+#include "radio/Carica_risorse.h"
 #include "platform/UdpServer.h"
 #include "reception/CategoryAlarm.h"
 #include "reception/ack_availability.h"
@@ -31,6 +38,7 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QThread>
 #include <QTimer>
 
 TForm1 *Form1 = nullptr;
@@ -162,15 +170,60 @@ TForm1::TForm1(QWidget *parent)
     // The client area is fixed; the menu bar sits above it.
     setFixedSize(ClientWidth, ClientHeight + menuBar()->sizeHint().height());
 
+    buildVoiceChains();
     FormCreate();
+    // Lives for the whole run; the show step loads the saved choice into it.
+    audioConfig = new Tc_form_common_audioConfig(this);
+}
+
+void TForm1::buildVoiceChains()
+{
+    // Audio runs on a thread of its own, so a busy window (a flood of calls,
+    // a modal dialog) never makes the voice stutter.
+    m_audioThread = new QThread(this);
+    m_audioThread->setObjectName(QStringLiteral("audio"));
+    InDevice1 = new WaveInDevice;
+    Encoder = new WaveCodecDevice(WaveCodecDevice::Encode);
+    BroadcastTX = new BroadcastSender;
+    BroadcastRX = new BroadcastReceiver;
+    decoder = new WaveCodecDevice(WaveCodecDevice::Decode);
+    OutDevice1 = new WaveOutDevice;
+    InDevice1->setConsumer(Encoder);
+    Encoder->setConsumer(BroadcastTX);
+    BroadcastRX->setConsumer(decoder);
+    decoder->setConsumer(OutDevice1);
+    const std::pair<AudioComponent *, const char *> stages[] = {
+        {InDevice1, "InDevice1"}, {Encoder, "Encoder"}, {BroadcastTX, "BroadcastTX"},
+        {BroadcastRX, "BroadcastRX"}, {decoder, "decoder"}, {OutDevice1, "OutDevice1"}};
+    for (const auto &[stage, name] : stages) {
+        stage->setObjectName(QLatin1String(name));
+        stage->moveToThread(m_audioThread);
+    }
+    BroadcastTX->setPort(QStringLiteral("17000"));
+    BroadcastTX->setBindAddress(QStringLiteral("0.0.0.0"));
+    BroadcastRX->setPort(QStringLiteral("17016"));
+    // The indicator is the window's: the event reaches it on this thread.
+    connect(decoder, &AudioComponent::dataAvailable, this, &TForm1::decoderDataAvailable, Qt::QueuedConnection);
+    connect(Timer_busy, &QTimer::timeout, this, &TForm1::Timer_busyTimer);
+    m_audioThread->start();
 }
 
 TForm1::~TForm1()
 {
-    // FormDestroy: release the settings accessor; the receiver, timers and
+    // FormDestroy: release the settings accessor; the receivers, timers and
     // other children go with the window.
+    m_destroying = true;
     f_ini.reset();
     UDP_RX->deactivate();
+    for (AudioComponent *stage : std::initializer_list<AudioComponent *>{InDevice1, BroadcastRX}) {
+        stage->close();
+        stage->setConsumer(nullptr);
+    }
+    for (AudioComponent *stage : std::initializer_list<AudioComponent *>{InDevice1, Encoder, BroadcastTX,
+                                                                         BroadcastRX, decoder, OutDevice1})
+        stage->deleteLater(); // on the audio thread, as it finishes
+    m_audioThread->quit();
+    m_audioThread->wait();
     if (Form1 == this)
         Form1 = nullptr;
 }
@@ -186,9 +239,8 @@ void TForm1::buildMenu()
     setup->setObjectName(QStringLiteral("opt_setup"));
     Setup = setup->addAction(QStringLiteral("Radio"), this, &TForm1::SetupClick);
     Setup->setObjectName(QStringLiteral("Setup"));
-    Audio1 = setup->addAction(QStringLiteral("Audio"));
+    Audio1 = setup->addAction(QStringLiteral("Audio"), this, &TForm1::Audio1Click);
     Audio1->setObjectName(QStringLiteral("Audio1"));
-    Audio1->setEnabled(false); // the audio device dialog is not part of this build yet
 
     QMenu *help = menuBar()->addMenu(QStringLiteral("Help"));
     help->setObjectName(QStringLiteral("Help1"));
@@ -277,6 +329,7 @@ void TForm1::buildRadioPage()
     img_btn_ptt->setPixmap(pictures::push_to_talk(img_btn_ptt->size(), false));
     img_btn_ptt->setCursor(Qt::PointingHandCursor);
     img_btn_ptt->setAccessibleName(QStringLiteral("Push to talk"));
+    img_btn_ptt->installEventFilter(this);
     ComboBox1 = new QComboBox(GroupBox2);
     ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
     ComboBox1->addItem(QStringLiteral("0.0.0.0"));
@@ -299,6 +352,13 @@ void TForm1::buildRadioPage()
         *targets[i] = makeButton(GroupBox3, fileButtons[i], QLatin1String(fileCaptions[i]),
                                  QRect(10 + i * 102, 376, 96, 30), true);
     btn_stop->setEnabled(false);
+
+    const std::pair<QPushButton *, void (TForm1::*)()> channelButtons[] = {
+        {btn_UP, &TForm1::btn_UPClick},   {btn_down, &TForm1::btn_downClick}, {btn_16, &TForm1::btn_16Click},
+        {btn_ch[0], &TForm1::btn_ch1Click}, {btn_ch[1], &TForm1::btn_ch2Click}, {btn_ch[2], &TForm1::btn_ch3Click},
+        {btn_ch[3], &TForm1::btn_ch4Click}, {btn_ch[4], &TForm1::btn_ch5Click}, {btn_ch[5], &TForm1::btn_ch6Click}};
+    for (const auto &[button, handler] : channelButtons)
+        connect(button, &QPushButton::clicked, this, handler);
 }
 
 void TForm1::buildAlarmPanels()
@@ -336,6 +396,7 @@ void TForm1::FormCreate()
 {
     puntatore = 1;
     load_configuration(*this);
+    load_channel_table();
     Inizializza_programma();
     f_ini = std::make_unique<IniFile>(configuration_path(), QStringLiteral("settings"));
     current_channel = 16;
@@ -382,6 +443,9 @@ void TForm1::showEvent(QShowEvent *event)
 
 void TForm1::FormShow()
 {
+    audioConfig->setupUI(true, true, true);
+    audioConfig->doLoadConfig(InDevice1, OutDevice1, Encoder, nullptr, f_ini.get(), QStringLiteral("waveAudio"));
+
     if (restore_position) {
         window_position::restore(*this, objectName(), *f_ini);
     } else {
@@ -390,14 +454,122 @@ void TForm1::FormShow()
         move(screenWidth - frameGeometry().width() - 20, 20);
     }
     pager->setCurrentWidget(show_radio ? page_vhf : page_message);
+    show_start_channel();
 
     try {
         UDP_RX->activate();
+        BroadcastRX->open();
         btn_stop->setEnabled(false);
     } catch (const std::exception &error) {
-        // No DSC reception; the station can still send.
+        // No DSC reception; the station can still send. The voice receiver
+        // opens at the next channel change.
         modal::show_error(QString::fromStdString(error.what()));
     }
+}
+
+void TForm1::show_start_channel()
+{
+    const channel_entry &row = channel_table[qBound(1, current_channel, ChannelRows)];
+    bool number = false;
+    const int channel = row.channel.str().toInt(&number);
+    // Without a channel table the display stays empty.
+    lbl_channel->setText(number ? QString::asprintf("%.2d", channel) : QString());
+    lbl_mode->setText(row.mode);
+    BroadcastRX->setPort(QString::number(base_port + row.rx_port_offset));
+    BroadcastTX->setPort(QString::number(base_port + row.tx_port_offset));
+}
+
+void TForm1::cambia_canale(int numero)
+{
+    if (numero == 100)
+        current_channel = current_channel - 1 < 1 ? ChannelRows : current_channel - 1;
+    else if (numero == 200)
+        current_channel = current_channel + 1 > ChannelRows ? 1 : current_channel + 1;
+    else
+        current_channel = numero;
+    const channel_entry &row = channel_table[qBound(1, current_channel, ChannelRows)];
+    lbl_channel->setText(row.channel);
+    lbl_mode->setText(row.mode);
+    BroadcastRX->close();
+    BroadcastTX->setPort(QString::number(base_port + row.tx_port_offset));
+    BroadcastRX->setPort(QString::number(base_port + row.rx_port_offset));
+    BroadcastRX->open();
+}
+
+bool TForm1::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == img_btn_ptt) {
+        if (event->type() == QEvent::MouseButtonPress) {
+            img_btn_pttMouseDown();
+            return true;
+        }
+        if (event->type() == QEvent::MouseButtonRelease) {
+            img_btn_pttMouseUp();
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TForm1::img_btn_pttMouseDown()
+{
+    // The picture shows the pressed button; the widget itself stays, so the
+    // release still reaches it.
+    img_btn_ptt->setPixmap(pictures::push_to_talk(img_btn_ptt->size(), true));
+    lbl_TX->show();
+    if (WaveInDevice::deviceCount() >= 1) {
+        BroadcastRX->close();
+        InDevice1->open();
+        m_talking = true;
+    } else {
+        modal::message(this, QMessageBox::Information, QStringLiteral("Please check audio source (microphone) !"));
+    }
+}
+
+void TForm1::img_btn_pttMouseUp()
+{
+    img_btn_ptt->setPixmap(pictures::push_to_talk(img_btn_ptt->size(), false));
+    lbl_TX->hide();
+    InDevice1->close();
+    m_talking = false;
+    BroadcastRX->open();
+}
+
+void TForm1::decoderDataAvailable()
+{
+    if (!Timer_busy->isActive()) {
+        Timer_busy->start();
+        lbl_RX->show();
+    }
+}
+
+void TForm1::Timer_busyTimer()
+{
+    if (m_destroying)
+        return;
+    const int count = BroadcastRX->packetsReceived();
+    if (count > rx_packet_count) {
+        rx_packet_count = count;
+        return;
+    }
+    lbl_RX->hide();
+    Timer_busy->stop();
+    rx_packet_count = 0;
+}
+
+void TForm1::rebind_receive_stream(const QString &address)
+{
+    BroadcastRX->close();
+    BroadcastRX->setBindAddress(address);
+    BroadcastRX->open();
+}
+
+void TForm1::Audio1Click()
+{
+    guarded([this] {
+        audioConfig->doConfig(InDevice1, OutDevice1, Encoder, nullptr, f_ini.get(), QStringLiteral("waveAudio"), true,
+                              true);
+    });
 }
 
 void TForm1::UDP_RXUDPRead(const QByteArray &data)
@@ -544,6 +716,8 @@ void TForm1::FormCloseQuery()
     } catch (const IniWriteError &error) {
         modal::show_error(error.message());
     }
+    BroadcastTX->close();
+    BroadcastRX->close();
 }
 
 void TForm1::setStatusText(int panel, const QString &text)
@@ -562,6 +736,8 @@ void TForm1::setBindAddresses(const QStringList &addresses, int index)
     ComboBox1->clear();
     ComboBox1->addItems(addresses);
     ComboBox1->setCurrentIndex(index >= 0 && index < addresses.size() ? index : -1);
+    // Used from the receiver's next opening.
+    BroadcastRX->setBindAddress(ComboBox1->currentText());
 }
 
 QString TForm1::receiveBindAddress() const

@@ -22,6 +22,13 @@ class QTabWidget;
 class QTimer;
 class UdpClient;
 class UdpServer;
+class BroadcastReceiver;
+class BroadcastSender;
+class Tc_form_common_audioConfig;
+class WaveCodecDevice;
+class WaveInDevice;
+class WaveOutDevice;
+class QThread;
 
 // The station's main window: owns every control and routes each handler to
 // the part of the station that does the work.
@@ -72,10 +79,32 @@ public:
     void spb_PosAckClick();
     void spb_posRepAckClick();
 
+    // Channel selection: 100 the previous row, 200 the next, else the row itself.
+    void cambia_canale(int numero);
+    void show_start_channel();
+    void btn_UPClick() { cambia_canale(200); }
+    void btn_downClick() { cambia_canale(100); }
+    void btn_16Click() { cambia_canale(16); }
+    void btn_ch1Click() { cambia_canale(6); }
+    void btn_ch2Click() { cambia_canale(9); }
+    void btn_ch3Click() { cambia_canale(40); }
+    void btn_ch4Click() { cambia_canale(45); }
+    void btn_ch5Click() { cambia_canale(48); }
+    void btn_ch6Click() { cambia_canale(52); }
+
+    // Voice.
+    void img_btn_pttMouseDown();
+    void img_btn_pttMouseUp();
+    void decoderDataAvailable();
+    void Timer_busyTimer();
+    void rebind_receive_stream(const QString &address);
+    bool isTalking() const { return m_talking; }
+
     // Menu handlers.
     void Exit1Click();
     void SetupClick();
     void About1Click();
+    void Audio1Click();
 
     int puntatore = 1;
     int sel_row = 0;
@@ -83,6 +112,15 @@ public:
 
     UdpClient *UDP_TX = nullptr;
     UdpServer *UDP_RX = nullptr;
+    // The voice chains, on the audio thread.
+    WaveInDevice *InDevice1 = nullptr;
+    WaveCodecDevice *Encoder = nullptr;
+    BroadcastSender *BroadcastTX = nullptr;
+    BroadcastReceiver *BroadcastRX = nullptr;
+    WaveCodecDevice *decoder = nullptr;
+    WaveOutDevice *OutDevice1 = nullptr;
+    Tc_form_common_audioConfig *audioConfig = nullptr;
+
     CategoryAlarm *alarm_distress = nullptr, *alarm_routine = nullptr, *alarm_request = nullptr,
                   *alarm_report = nullptr;
 
@@ -117,6 +155,7 @@ public:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
@@ -125,6 +164,7 @@ private:
     void buildRadioPage();
     void buildAlarmPanels();
     void buildStatusBar();
+    void buildVoiceChains();
     void FormCreate();
     void FormShow();
     void FormCloseQuery();
@@ -132,6 +172,9 @@ private:
     std::unique_ptr<IniFile> f_ini;
     std::array<QLabel *, 4> m_statusPanels{};
     bool m_shown = false;
+    bool m_talking = false;
+    bool m_destroying = false;
+    QThread *m_audioThread = nullptr;
 };
 
 // The one main window, for the routines that reach its controls.

@@ -14,6 +14,7 @@ bool restore_position = false;
 bool show_radio = false;
 OwnPosition own_position;
 int current_channel = 16;
+ChannelTable channel_table;
 std::array<ShortText<255>, 12> nature_table;
 int rx_packet_count = 0;
 TDscCall received_call;

@@ -6,6 +6,7 @@
 
 #include "dsc/TDscCall.h"
 #include "platform/ShortText.h"
+#include "radio/channel_entry.h"
 
 // Global station state shared by the station's parts. Written on the GUI
 // thread only.
@@ -35,6 +36,7 @@ extern bool restore_position;
 extern bool show_radio;
 extern OwnPosition own_position;
 extern int current_channel;
+extern ChannelTable channel_table;
 extern std::array<ShortText<255>, 12> nature_table;
 extern int rx_packet_count;
 extern TDscCall received_call;

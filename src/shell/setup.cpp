@@ -278,7 +278,9 @@ void TFrmSetup::btn_SAVEClick()
         modal::show_error(error.message());
         return;
     }
-    if (Form1)
+    if (Form1) {
+        Form1->rebind_receive_stream(ComboBox1->currentText());
         Form1->update();
+    }
     accept();
 }

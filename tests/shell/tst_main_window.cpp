@@ -1,4 +1,5 @@
 #include "ModalScript.h"
+#include "StationFixture.h"
 #include "platform/CurvyPanel.h"
 #include "platform/IniFile.h"
 #include "platform/MessageGrid.h"
@@ -45,6 +46,7 @@ private slots:
     void initTestCase()
     {
         set_program_folder(m_dir.path());
+        install_channel_table(m_dir.path());
         TFrmSetup::abortPauseMs = 0;
     }
     void init() { QFile::remove(iniPath()); }
@@ -211,6 +213,7 @@ private slots:
         // The folder vanishes under the station: the close reports and goes on.
         QTemporaryDir gone;
         set_program_folder(gone.path());
+        install_channel_table(gone.path());
         ModalScript script;
         script.message("File quillet.ini not found !");
         auto *form = new TForm1;

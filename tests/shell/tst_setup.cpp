@@ -1,4 +1,5 @@
 #include "ModalScript.h"
+#include "StationFixture.h"
 #include "platform/IniFile.h"
 #include "platform/MaskEdit.h"
 #include "shell/FileIni.h"
@@ -52,6 +53,7 @@ private slots:
     void initTestCase()
     {
         set_program_folder(m_dir.path());
+        install_channel_table(m_dir.path());
         TFrmSetup::abortPauseMs = 0;
     }
 

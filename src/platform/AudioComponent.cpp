@@ -1,0 +1,63 @@
+#include "AudioComponent.h"
+
+#include <QThread>
+
+AudioComponent::AudioComponent(QObject *parent) : QObject(parent) {}
+
+void AudioComponent::setConsumer(AudioComponent *consumer)
+{
+    if (m_consumer)
+        m_consumer->m_producer = nullptr;
+    m_consumer = consumer;
+    if (consumer)
+        consumer->m_producer = this;
+}
+
+void AudioComponent::onOwnThread(const std::function<void()> &f)
+{
+    if (QThread::currentThread() == thread())
+        f();
+    else
+        QMetaObject::invokeMethod(this, f, Qt::BlockingQueuedConnection);
+}
+
+bool AudioComponent::open()
+{
+    // What this stage feeds is ready before its first data comes. A stage
+    // after it that cannot start (no sound card) does not keep this one from
+    // running: packets are still received and counted.
+    if (m_consumer && !m_consumer->isActive())
+        m_consumer->open();
+    bool ok = true;
+    onOwnThread([this, &ok] {
+        if (!m_active)
+            ok = doOpen();
+        m_active = ok;
+    });
+    return ok;
+}
+
+void AudioComponent::close()
+{
+    onOwnThread([this] {
+        if (m_active) {
+            m_active = false;
+            doClose();
+        }
+    });
+    if (m_consumer)
+        m_consumer->close();
+}
+
+void AudioComponent::write(const AudioChunk &) {}
+
+qint64 AudioComponent::pull(char *, qint64, const StreamFormat &)
+{
+    return 0;
+}
+
+void AudioComponent::passOn(const AudioChunk &chunk)
+{
+    if (m_consumer && m_consumer->isActive())
+        m_consumer->write(chunk);
+}

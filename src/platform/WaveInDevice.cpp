@@ -1,0 +1,75 @@
+#include "WaveInDevice.h"
+
+#include <QAudioSource>
+#include <QMediaDevices>
+
+namespace {
+// Small pieces keep the voice delay short.
+constexpr int ChunkMilliseconds = 20;
+
+QAudioFormat toQt(const StreamFormat &f)
+{
+    QAudioFormat q;
+    q.setSampleRate(f.sampleRate);
+    q.setChannelCount(f.channels);
+    q.setSampleFormat(QAudioFormat::Int16);
+    return q;
+}
+} // namespace
+
+WaveInDevice::WaveInDevice(QObject *parent) : AudioComponent(parent) {}
+
+int WaveInDevice::deviceCount()
+{
+    return int(QMediaDevices::audioInputs().size());
+}
+
+QAudioDevice WaveInDevice::device(int id, bool input)
+{
+    const QList<QAudioDevice> list = input ? QMediaDevices::audioInputs() : QMediaDevices::audioOutputs();
+    if (id >= 0 && id < list.size())
+        return list[id];
+    return input ? QMediaDevices::defaultAudioInput() : QMediaDevices::defaultAudioOutput();
+}
+
+bool WaveInDevice::doOpen()
+{
+    const QAudioDevice dev = device(m_deviceId, true);
+    if (dev.isNull())
+        return false;
+    QAudioFormat format = toQt(m_format);
+    if (!dev.isFormatSupported(format)) {
+        format = dev.preferredFormat();
+        format.setSampleFormat(QAudioFormat::Int16);
+    }
+    m_recording = {format_tag::Pcm, format.sampleRate(), format.channelCount(), 16};
+    m_source = new QAudioSource(dev, format, this);
+    m_source->setBufferSize(format.bytesForDuration(ChunkMilliseconds * 1000));
+    m_io = m_source->start();
+    if (!m_io) {
+        delete m_source;
+        m_source = nullptr;
+        return false;
+    }
+    connect(m_io, &QIODevice::readyRead, this, &WaveInDevice::readAvailable);
+    return true;
+}
+
+void WaveInDevice::readAvailable()
+{
+    if (!m_io)
+        return;
+    const QByteArray data = m_io->readAll();
+    if (!data.isEmpty())
+        passOn({data, m_recording, 0, 0});
+}
+
+void WaveInDevice::doClose()
+{
+    if (m_source) {
+        m_source->stop();
+        delete m_source;
+    }
+    m_source = nullptr;
+    m_io = nullptr;
+}
