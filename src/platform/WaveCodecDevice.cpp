@@ -71,6 +71,9 @@ void WaveCodecDevice::write(const AudioChunk &chunk)
         packet.span = GsmCodec::BlockSamples;
         packet.sequence = chunk.sequence + quint32(i);
         jitter_buffer_put(m_jitter, &packet); // copies the data
+        // Voice is arriving: said per block as it comes, so the indicator
+        // works even where no sound card plays it.
+        emit dataAvailable(GsmCodec::BlockBytes);
     }
 }
 
@@ -137,10 +140,8 @@ qint64 WaveCodecDevice::pull(char *data, qint64 maxBytes, const StreamFormat &fo
     const qint64 frames = maxBytes / (2 * channels);
     QVector<qint16> block;
     while (m_out.size() < frames && m_talking) {
-        const bool decoded = nextDecodedBlock(block);
+        nextDecodedBlock(block);
         m_outResampler->process(block.constData(), int(block.size()), m_out);
-        if (decoded)
-            emit dataAvailable(GsmCodec::BlockBytes);
     }
     const qint64 take = qMin<qint64>(frames, m_out.size());
     qint16 *out = reinterpret_cast<qint16 *>(data);
