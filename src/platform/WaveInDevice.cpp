@@ -2,6 +2,7 @@
 
 #include <QAudioSource>
 #include <QMediaDevices>
+#include <QTimer>
 
 namespace {
 // Small pieces keep the voice delay short.
@@ -52,6 +53,11 @@ bool WaveInDevice::doOpen()
         return false;
     }
     connect(m_io, &QIODevice::readyRead, this, &WaveInDevice::readAvailable);
+    // Off the GUI thread the sound system's readyRead does not always come
+    // (Qt 6.4); collecting on a short timer as well costs nothing.
+    m_poll = new QTimer(this);
+    connect(m_poll, &QTimer::timeout, this, &WaveInDevice::readAvailable);
+    m_poll->start(ChunkMilliseconds / 2);
     return true;
 }
 
@@ -66,6 +72,8 @@ void WaveInDevice::readAvailable()
 
 void WaveInDevice::doClose()
 {
+    delete m_poll;
+    m_poll = nullptr;
     if (m_source) {
         m_source->stop();
         delete m_source;

@@ -6,6 +6,7 @@
 
 class QAudioSource;
 class QIODevice;
+class QTimer;
 
 // The recording device: passes on 16-bit PCM as the sound system delivers
 // it, in small pieces.
@@ -40,4 +41,5 @@ private:
     StreamFormat m_recording;
     QAudioSource *m_source = nullptr;
     QIODevice *m_io = nullptr;
+    QTimer *m_poll = nullptr;
 };

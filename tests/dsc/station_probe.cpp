@@ -12,6 +12,12 @@
 //   ack:ROW:BUTTON[:OPTS]  click log row ROW, press BUTTON, answer Transmit;
 //                          OPTS for the routine acknowledgement: unable, ITEM
 //   print                  the log rows with their markers, and the alarms
+//   after:MS               let MS milliseconds pass
+//   channel:ROW            select channel row ROW
+//   ptt-down, ptt-up       press and release push-to-talk
+//
+//   station_probe --measure FILE.raw FREQ   prints the amplitude of FREQ and
+//                 the level of a raw 16-bit mono 16000 Hz recording
 #include "dsc/input_distress_send.h"
 #include "dsc/input_routine.h"
 #include "platform/Clock.h"
@@ -25,6 +31,7 @@
 #include "reception/input_routine_ack.h"
 #include "shell/Unit1.h"
 #include "shell/globals.h"
+#include "Tone.h"
 
 #include <QApplication>
 #include <QFile>
@@ -70,6 +77,18 @@ int main(int argc, char *argv[])
     if (args.isEmpty()) {
         std::fprintf(stderr, "usage: station_probe FOLDER [options] STEP...\n");
         return 2;
+    }
+    if (args.first() == QLatin1String("--measure") && args.size() >= 3) {
+        QFile raw(args[1]);
+        if (!raw.open(QIODevice::ReadOnly))
+            return 2;
+        const QByteArray bytes = raw.readAll();
+        const QVector<short> samples(reinterpret_cast<const short *>(bytes.constData()),
+                                     reinterpret_cast<const short *>(bytes.constData()) + bytes.size() / 2);
+        const double frequency = args[2].toDouble();
+        std::printf("tone=%d amplitude=%.0f level=%.0f seconds=%.1f\n", has_tone(samples, 16000, frequency),
+                    tone_amplitude(samples, 16000, frequency), rms(samples), samples.size() / 16000.0);
+        return 0;
     }
     set_program_folder(args.takeFirst());
     auto option = [&args](const char *name) {
@@ -118,6 +137,16 @@ int main(int argc, char *argv[])
                     return; // the next datagram brings us back
             } else if (kind == "print") {
                 print(form);
+            } else if (kind == "after") {
+                steps.removeFirst();
+                QTimer::singleShot(step.value(1).toInt(), &app, [&] { advance(); });
+                return;
+            } else if (kind == "channel") {
+                form.cambia_canale(step.value(1).toInt());
+            } else if (kind == "ptt-down") {
+                form.img_btn_pttMouseDown();
+            } else if (kind == "ptt-up") {
+                form.img_btn_pttMouseUp();
             } else if (kind == "routine") {
                 next_dialog = [step](QDialog &d) {
                     auto &r = static_cast<TfrmRoutine &>(d);
