@@ -10,6 +10,9 @@ namespace {
 constexpr int CodecRate = 8000;
 // A talker is over after this many blocks without a packet (0.4 s).
 constexpr int TalkerTimeoutBlocks = 10;
+// The jitter buffer moves its delay in steps of 10 ms rather than whole
+// 40 ms blocks, so a quiet LAN costs little delay.
+constexpr int DelayStepSamples = 80;
 } // namespace
 
 WaveCodecDevice::WaveCodecDevice(Mode mode, QObject *parent) : AudioComponent(parent), m_mode(mode) {}
@@ -31,7 +34,7 @@ bool WaveCodecDevice::doOpen()
     m_decoded = m_concealed = 0;
     if (m_mode == Decode) {
         if (!m_jitter)
-            m_jitter = jitter_buffer_init(GsmCodec::BlockSamples);
+            m_jitter = jitter_buffer_init(DelayStepSamples);
         jitter_buffer_reset(m_jitter);
     }
     return true;

@@ -1,0 +1,192 @@
+// Voice figures: GSM 6.10 speed as a real-time factor; the software voice
+// delay from a PCM block entering the encoder to the same audio leaving the
+// decoder toward the loudspeaker over loopback (and the jitter buffer's
+// share); the CPU a station spends talking and listening. With a sound
+// server (PULSE_SERVER, as scripts/sound-server starts one) the talking and
+// listening figures use the real devices. Run headless.
+#include "platform/BroadcastReceiver.h"
+#include "platform/BroadcastSender.h"
+#include "platform/GsmCodec.h"
+#include "platform/WaveCodecDevice.h"
+#include "platform/WaveInDevice.h"
+#include "platform/WaveOutDevice.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTimer>
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <sys/resource.h>
+#include <vector>
+
+namespace {
+
+void run(int ms)
+{
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+double cpuSeconds()
+{
+    rusage u{};
+    getrusage(RUSAGE_SELF, &u);
+    return u.ru_utime.tv_sec + u.ru_stime.tv_sec + (u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
+}
+
+double percentile(std::vector<double> v, double p)
+{
+    std::sort(v.begin(), v.end());
+    return v.empty() ? 0 : v[std::min(v.size() - 1, size_t(p * v.size()))];
+}
+
+void codecSpeed()
+{
+    GsmCodec codec;
+    std::vector<qint16> pcm(GsmCodec::BlockSamples);
+    for (int i = 0; i < GsmCodec::BlockSamples; ++i)
+        pcm[i] = qint16(8000 * std::sin(i * 0.7));
+    const int blocks = 5000; // 200 s of audio
+    QElapsedTimer t;
+    t.start();
+    QByteArray block;
+    for (int i = 0; i < blocks; ++i)
+        block = codec.encode(pcm.data());
+    const double encode = t.nsecsElapsed() / 1e9;
+    t.restart();
+    for (int i = 0; i < blocks; ++i)
+        codec.decode(block, pcm.data());
+    const double decode = t.nsecsElapsed() / 1e9;
+    const double audio = blocks * 0.040;
+    std::printf("GSM 6.10 at 8000 Hz: encode %.0fx real time (%.1f us per 40 ms block), decode %.0fx (%.1f us)\n",
+                audio / encode, encode / blocks * 1e6, audio / decode, decode / blocks * 1e6);
+}
+
+// Encoder -> sender -> loopback -> receiver -> decoder, pulled every 10 ms
+// as a sound card would. Bursts of tone go in every 300 ms; the delay is
+// until the pulled audio carries the burst.
+void softwareLatency()
+{
+    WaveCodecDevice encoder(WaveCodecDevice::Encode);
+    BroadcastSender sender;
+    BroadcastReceiver receiver;
+    WaveCodecDevice decoder(WaveCodecDevice::Decode);
+    encoder.setConsumer(&sender);
+    sender.setPort("19300");
+    sender.setDestination(QHostAddress::LocalHost);
+    receiver.setPort("19300");
+    receiver.setBindAddress("127.0.0.1");
+    receiver.setConsumer(&decoder);
+    receiver.open();
+    encoder.open();
+
+    const StreamFormat in{format_tag::Pcm, 8000, 1, 16};
+    const StreamFormat out{format_tag::Pcm, 48000, 1, 16};
+    QElapsedTimer clock;
+    clock.start();
+    qint64 injected = -1, arrived = -1;
+    std::vector<double> total, jitter;
+    QObject::connect(&decoder, &AudioComponent::dataAvailable, [&] {
+        if (injected >= 0 && arrived < 0)
+            arrived = clock.nsecsElapsed();
+    });
+    // The talker never stops: silence between bursts, as a microphone sends.
+    QTimer talk;
+    int block = 0;
+    QObject::connect(&talk, &QTimer::timeout, [&] {
+        const bool burst = block++ % 8 == 4 && injected < 0;
+        QByteArray pcm(GsmCodec::BlockSamples * 2, '\0');
+        if (burst) {
+            qint16 *s = reinterpret_cast<qint16 *>(pcm.data());
+            for (int i = 0; i < GsmCodec::BlockSamples; ++i)
+                s[i] = qint16(12000 * std::sin(i * 2 * M_PI * 1000 / 8000));
+            injected = clock.nsecsElapsed();
+            arrived = -1;
+        }
+        encoder.write({pcm, in, 0, 0});
+    });
+    QTimer sink;
+    QObject::connect(&sink, &QTimer::timeout, [&] {
+        std::vector<qint16> pcm(480);
+        decoder.pull(reinterpret_cast<char *>(pcm.data()), qint64(pcm.size() * 2), out);
+        int loud = 0;
+        for (qint16 s : pcm)
+            loud += std::abs(s) > 2000;
+        if (injected >= 0 && arrived >= 0 && loud > 20) {
+            const qint64 now = clock.nsecsElapsed();
+            total.push_back((now - injected) / 1e6);
+            jitter.push_back((now - arrived) / 1e6);
+            injected = -1;
+        }
+    });
+    talk.setTimerType(Qt::PreciseTimer);
+    sink.setTimerType(Qt::PreciseTimer);
+    talk.start(40);
+    sink.start(10);
+    run(30000);
+    std::printf("software voice delay, encoder in -> decoder out over loopback (%zu bursts): p50 %.1f ms, "
+                "p99 %.1f ms; of it in the jitter buffer and output pull: p50 %.1f ms, p99 %.1f ms\n"
+                "  (add 40 ms of block framing: a block leaves only when its 320 samples are complete)\n",
+                total.size(), percentile(total, 0.5), percentile(total, 0.99), percentile(jitter, 0.5),
+                percentile(jitter, 0.99));
+    encoder.close();
+    receiver.close();
+}
+
+void stationCpu()
+{
+    if (WaveInDevice::deviceCount() == 0) {
+        std::printf("talking and listening CPU: no sound server (run under scripts/sound-server)\n");
+        return;
+    }
+    WaveInDevice mic;
+    WaveCodecDevice encoder(WaveCodecDevice::Encode);
+    BroadcastSender sender;
+    mic.setPcmFormat({format_tag::Pcm, 44100, 2, 16});
+    mic.setConsumer(&encoder);
+    encoder.setConsumer(&sender);
+    sender.setPort("19400");
+    sender.setDestination(QHostAddress::LocalHost);
+    BroadcastReceiver receiver;
+    WaveCodecDevice decoder(WaveCodecDevice::Decode);
+    WaveOutDevice speaker;
+    receiver.setPort("19400");
+    receiver.setBindAddress("127.0.0.1");
+    receiver.setConsumer(&decoder);
+    decoder.setConsumer(&speaker);
+
+    const int seconds = 10;
+    double before = cpuSeconds();
+    mic.open();
+    run(seconds * 1000);
+    mic.close();
+    const double talking = (cpuSeconds() - before) / seconds * 100;
+
+    // Listening: the other station's packets arrive; this one plays them.
+    receiver.open();
+    mic.open(); // stands in for the other station's microphone
+    run(1000);
+    before = cpuSeconds();
+    const double talkerOnly = talking;
+    run(seconds * 1000);
+    const double both = (cpuSeconds() - before) / seconds * 100;
+    mic.close();
+    receiver.close();
+    std::printf("station CPU (one core = 100%%): talking %.1f%%, listening %.1f%% (both ends in one process: "
+                "%.1f%%, less the talker's %.1f%%)\n",
+                talkerOnly, both - talkerOnly, both, talkerOnly);
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    codecSpeed();
+    softwareLatency();
+    stationCpu();
+    return 0;
+}
