@@ -14,6 +14,7 @@
 #include "shell/globals.h"
 #include "shell/setup.h"
 #include "platform/IcebergStyle.h"
+#include "platform/Tc_form_common_audioConfig.h"
 #include "platform/Modal.h"
 
 #include <QApplication>
@@ -117,6 +118,11 @@ int main(int argc, char *argv[])
     {
         TfrmReportAck d(&form);
         dialog(d, "input_report_ack");
+    }
+    {
+        form.audioConfig->show();
+        ok &= save(*form.audioConfig, out + QStringLiteral("/audio_config.png"));
+        form.audioConfig->hide();
     }
     return ok ? 0 : 1;
 }

@@ -2,6 +2,7 @@
 #include "StationFixture.h"
 #include "platform/CurvyPanel.h"
 #include "platform/IniFile.h"
+#include "platform/BroadcastReceiver.h"
 #include "platform/MessageGrid.h"
 #include "shell/About.h"
 #include "shell/FileIni.h"
@@ -190,6 +191,25 @@ private slots:
         QCOMPARE(form.statusText(0), QString(" MMSI = 244000002"));
         QCOMPARE(form.statusText(2), QString("NETWORK MODE"));
         QVERIFY(form.isEnabled());
+    }
+
+    void setupSaveRebindsTheVoiceReceiver()
+    {
+        writeIni("[AudioBind]\nBindToIndex=40\n");
+        TForm1 form;
+        form.show();
+        QCOMPARE(form.BroadcastRX->bindAddress(), QString()); // nothing selected: every address
+        QVERIFY(form.BroadcastRX->isActive());
+        ModalScript script;
+        script.dialog<TFrmSetup>([](TFrmSetup &dialog) {
+            dialog.btn_SAVE->click();
+            return dialog.result();
+        });
+        form.SetupClick();
+        QVERIFY2(script.problems().isEmpty(), qPrintable(script.problems()));
+        QCOMPARE(form.BroadcastRX->bindAddress(), QString("0.0.0.0"));
+        QVERIFY(form.BroadcastRX->isActive());
+        QCOMPARE(IniFile(iniPath()).readInteger("AudioBind", "BindToIndex", -5), 0);
     }
 
     void aboutShowsTheBuildVersion()
