@@ -6,11 +6,16 @@ AudioComponent::AudioComponent(QObject *parent) : QObject(parent) {}
 
 void AudioComponent::setConsumer(AudioComponent *consumer)
 {
-    if (m_consumer)
-        m_consumer->m_producer = nullptr;
-    m_consumer = consumer;
-    if (consumer)
-        consumer->m_producer = this;
+    // Links change on the stages' own thread, never while data passes.
+    onOwnThread([this, consumer] {
+        if (m_consumer == consumer)
+            return;
+        if (m_consumer && m_consumer->m_producer == this)
+            m_consumer->m_producer = nullptr;
+        m_consumer = consumer;
+        if (consumer)
+            consumer->m_producer = this;
+    });
 }
 
 void AudioComponent::onOwnThread(const std::function<void()> &f)
@@ -34,6 +39,9 @@ bool AudioComponent::open()
             ok = doOpen();
         m_active = ok;
     });
+    // A stage that cannot start leaves nothing running behind it.
+    if (!ok && m_consumer)
+        m_consumer->close();
     return ok;
 }
 

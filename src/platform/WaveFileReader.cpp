@@ -30,6 +30,8 @@ bool WaveFileReader::doOpen()
         m_file = nullptr;
         return false;
     }
+    // Floating-point files hold -1..1: read them scaled to the 16-bit range.
+    sf_command(m_file, SFC_SET_SCALE_FLOAT_INT_READ, nullptr, SF_TRUE);
     m_format = {format_tag::Pcm, info.samplerate, info.channels, 16};
     m_framesSent = 0;
     m_clock.start();

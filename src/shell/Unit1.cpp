@@ -14,6 +14,9 @@
 #include "platform/WaveInDevice.h"
 #include "platform/WaveOutDevice.h"
 #include "radio/Carica_risorse.h"
+#include "audio_library/a_player.h"
+#include "platform/WaveFileReader.h"
+#include "platform/WaveResampler.h"
 #include "platform/UdpServer.h"
 #include "reception/CategoryAlarm.h"
 #include "reception/ack_availability.h"
@@ -31,7 +34,10 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QFileSystemModel>
 #include <QListView>
+#include <QStorageInfo>
+#include <QTreeView>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QGuiApplication>
@@ -188,13 +194,19 @@ void TForm1::buildVoiceChains()
     BroadcastRX = new BroadcastReceiver;
     decoder = new WaveCodecDevice(WaveCodecDevice::Decode);
     OutDevice1 = new WaveOutDevice;
+    WaveRead2 = new WaveFileReader;
+    Resampler2 = new WaveResampler;
+    OutDevice2 = new WaveOutDevice;
     InDevice1->setConsumer(Encoder);
+    WaveRead2->setConsumer(Resampler2);
+    Resampler2->setConsumer(OutDevice2);
     Encoder->setConsumer(BroadcastTX);
     BroadcastRX->setConsumer(decoder);
     decoder->setConsumer(OutDevice1);
     const std::pair<AudioComponent *, const char *> stages[] = {
         {InDevice1, "InDevice1"}, {Encoder, "Encoder"}, {BroadcastTX, "BroadcastTX"},
-        {BroadcastRX, "BroadcastRX"}, {decoder, "decoder"}, {OutDevice1, "OutDevice1"}};
+        {BroadcastRX, "BroadcastRX"}, {decoder, "decoder"}, {OutDevice1, "OutDevice1"},
+        {WaveRead2, "WaveRead2"}, {Resampler2, "Resampler2"}, {OutDevice2, "OutDevice2"}};
     for (const auto &[stage, name] : stages) {
         stage->setObjectName(QLatin1String(name));
         stage->moveToThread(m_audioThread);
@@ -205,6 +217,7 @@ void TForm1::buildVoiceChains()
     // The indicator is the window's: the event reaches it on this thread.
     connect(decoder, &AudioComponent::dataAvailable, this, &TForm1::decoderDataAvailable, Qt::QueuedConnection);
     connect(Timer_busy, &QTimer::timeout, this, &TForm1::Timer_busyTimer);
+    connect(timer_player, &QTimer::timeout, this, &TForm1::timer_playerTimer);
     m_audioThread->start();
 }
 
@@ -215,12 +228,13 @@ TForm1::~TForm1()
     m_destroying = true;
     f_ini.reset();
     UDP_RX->deactivate();
-    for (AudioComponent *stage : std::initializer_list<AudioComponent *>{InDevice1, BroadcastRX}) {
+    const std::initializer_list<AudioComponent *> stages{InDevice1,  Encoder,   BroadcastTX, BroadcastRX, decoder,
+                                                         OutDevice1, WaveRead2, Resampler2,  OutDevice2};
+    for (AudioComponent *stage : stages)
         stage->close();
+    for (AudioComponent *stage : stages)
         stage->setConsumer(nullptr);
-    }
-    for (AudioComponent *stage : std::initializer_list<AudioComponent *>{InDevice1, Encoder, BroadcastTX,
-                                                                         BroadcastRX, decoder, OutDevice1})
+    for (AudioComponent *stage : stages)
         stage->deleteLater(); // on the audio thread, as it finishes
     m_audioThread->quit();
     m_audioThread->wait();
@@ -339,12 +353,38 @@ void TForm1::buildRadioPage()
     driveSel = new QComboBox(GroupBox3);
     driveSel->setObjectName(QStringLiteral("driveSel"));
     driveSel->setGeometry(10, 24, 240, 24);
-    DirectorySel = new QListView(GroupBox3);
+    driveSel->setAccessibleName(QStringLiteral("Drive"));
+    for (const QStorageInfo &volume : QStorageInfo::mountedVolumes())
+        if (volume.isValid() && volume.isReady() && !volume.isReadOnly())
+            driveSel->addItem(volume.rootPath());
+    folderModel = new QFileSystemModel(this);
+    folderModel->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot);
+    folderModel->setRootPath(QStringLiteral("/"));
+    DirectorySel = new QTreeView(GroupBox3);
     DirectorySel->setObjectName(QStringLiteral("DirectorySel"));
     DirectorySel->setGeometry(10, 54, 240, 310);
+    DirectorySel->setModel(folderModel);
+    DirectorySel->setHeaderHidden(true);
+    for (int c = 1; c < folderModel->columnCount(); ++c)
+        DirectorySel->hideColumn(c);
+    DirectorySel->setAccessibleName(QStringLiteral("Folders"));
+    fileModel = new QFileSystemModel(this);
+    fileModel->setFilter(QDir::Files);
+    fileModel->setNameFilters({QStringLiteral("*.wav")});
+    fileModel->setNameFilterDisables(false);
     FileList = new QListView(GroupBox3);
     FileList->setObjectName(QStringLiteral("FileList"));
     FileList->setGeometry(258, 24, 256, 340);
+    FileList->setModel(fileModel);
+    FileList->setSelectionMode(QAbstractItemView::SingleSelection);
+    FileList->setAccessibleName(QStringLiteral("Audio files"));
+    connect(driveSel, &QComboBox::textActivated, this, [this](const QString &root) {
+        DirectorySel->setRootIndex(folderModel->index(root));
+    });
+    connect(DirectorySel, &QTreeView::clicked, this, [this](const QModelIndex &index) {
+        QString error;
+        show_audio_folder(*this, folderModel->filePath(index), &error);
+    });
     const char *fileButtons[] = {"btn_play", "btn_stop", "btn_send", "btn_rename", "btn_delete"};
     const char *fileCaptions[] = {"Play", "Stop", "TX", "Edit", "Trash"};
     QPushButton **targets[] = {&btn_play, &btn_stop, &btn_send, &btn_rename, &btn_delete};
@@ -352,6 +392,17 @@ void TForm1::buildRadioPage()
         *targets[i] = makeButton(GroupBox3, fileButtons[i], QLatin1String(fileCaptions[i]),
                                  QRect(10 + i * 102, 376, 96, 30), true);
     btn_stop->setEnabled(false);
+    btn_play->setToolTip(QStringLiteral("Play the selected audio"));
+    btn_stop->setToolTip(QStringLiteral("Stop current playback"));
+    btn_send->setToolTip(QStringLiteral("Broadcast selected audio"));
+    btn_rename->setToolTip(QStringLiteral("Edit selected audio"));
+    btn_delete->setToolTip(QStringLiteral("Delete selected audio"));
+    const std::pair<QPushButton *, void (TForm1::*)()> fileHandlers[] = {
+        {btn_play, &TForm1::btn_playClick},     {btn_stop, &TForm1::btn_stopClick},
+        {btn_send, &TForm1::btn_sendClick},     {btn_rename, &TForm1::btn_renameClick},
+        {btn_delete, &TForm1::btn_deleteClick}};
+    for (const auto &[button, handler] : fileHandlers)
+        connect(button, &QPushButton::clicked, this, handler);
 
     const std::pair<QPushButton *, void (TForm1::*)()> channelButtons[] = {
         {btn_UP, &TForm1::btn_UPClick},   {btn_down, &TForm1::btn_downClick}, {btn_16, &TForm1::btn_16Click},
@@ -455,6 +506,8 @@ void TForm1::FormShow()
     }
     pager->setCurrentWidget(show_radio ? page_vhf : page_message);
     show_start_channel();
+    QString folderError;
+    show_audio_folder(*this, example_folder(), &folderError);
 
     try {
         UDP_RX->activate();
@@ -465,6 +518,38 @@ void TForm1::FormShow()
         // opens at the next channel change.
         modal::show_error(QString::fromStdString(error.what()));
     }
+    if (!folderError.isEmpty())
+        modal::show_error(folderError);
+}
+
+void TForm1::btn_playClick()
+{
+    audio_play(*this);
+}
+
+void TForm1::btn_stopClick()
+{
+    audio_stop(*this);
+}
+
+void TForm1::btn_sendClick()
+{
+    audio_transmit(*this);
+}
+
+void TForm1::btn_renameClick()
+{
+    audio_rename(*this);
+}
+
+void TForm1::btn_deleteClick()
+{
+    audio_trash(*this);
+}
+
+void TForm1::timer_playerTimer()
+{
+    audio_player_tick(*this);
 }
 
 void TForm1::show_start_channel()
@@ -718,6 +803,9 @@ void TForm1::FormCloseQuery()
     }
     BroadcastTX->close();
     BroadcastRX->close();
+    timer_player->stop();
+    WaveRead2->close();
+    OutDevice2->close();
 }
 
 void TForm1::setStatusText(int panel, const QString &text)

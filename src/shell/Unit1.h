@@ -16,7 +16,11 @@ class QAction;
 class QComboBox;
 class QGroupBox;
 class QLabel;
+class QFileSystemModel;
 class QListView;
+class QTreeView;
+class WaveFileReader;
+class WaveResampler;
 class QPushButton;
 class QTabWidget;
 class QTimer;
@@ -100,6 +104,14 @@ public:
     void rebind_receive_stream(const QString &address);
     bool isTalking() const { return m_talking; }
 
+    // Recorded messages.
+    void btn_playClick();
+    void btn_stopClick();
+    void btn_sendClick();
+    void btn_renameClick();
+    void btn_deleteClick();
+    void timer_playerTimer();
+
     // Menu handlers.
     void Exit1Click();
     void SetupClick();
@@ -119,6 +131,10 @@ public:
     BroadcastReceiver *BroadcastRX = nullptr;
     WaveCodecDevice *decoder = nullptr;
     WaveOutDevice *OutDevice1 = nullptr;
+    // The file player chain.
+    WaveFileReader *WaveRead2 = nullptr;
+    WaveResampler *Resampler2 = nullptr;
+    WaveOutDevice *OutDevice2 = nullptr;
     Tc_form_common_audioConfig *audioConfig = nullptr;
 
     CategoryAlarm *alarm_distress = nullptr, *alarm_routine = nullptr, *alarm_request = nullptr,
@@ -145,7 +161,9 @@ public:
     QLabel *Image1 = nullptr, *img_btn_ptt = nullptr;
     QComboBox *ComboBox1 = nullptr;
     QComboBox *driveSel = nullptr;
-    QListView *DirectorySel = nullptr, *FileList = nullptr;
+    QTreeView *DirectorySel = nullptr;
+    QListView *FileList = nullptr;
+    QFileSystemModel *folderModel = nullptr, *fileModel = nullptr;
     QPushButton *btn_play = nullptr, *btn_stop = nullptr, *btn_send = nullptr, *btn_rename = nullptr,
                 *btn_delete = nullptr;
     CurvyPanel *pnl_distress = nullptr, *pnl_routine = nullptr, *pnl_request = nullptr, *pnl_report = nullptr;

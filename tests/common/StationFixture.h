@@ -2,13 +2,20 @@
 
 #include "shell/globals.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
-// Puts the channel table the program ships beside a station in folder.
-inline void install_channel_table(const QString &folder)
+// Puts what the program ships beside a station in folder: the channel table
+// and the folder of recorded messages (empty unless messages are wanted).
+inline void install_station_files(const QString &folder, bool messages = false)
 {
     QFile::copy(QStringLiteral(QUILLET_SOURCE_DIR "/resources/channels.ini"), folder + QStringLiteral("/channels.ini"));
+    const QDir source(QStringLiteral(QUILLET_SOURCE_DIR "/resources/example"));
+    QDir(folder).mkdir(QStringLiteral("example"));
+    if (messages)
+        for (const QString &name : source.entryList(QDir::Files))
+            QFile::copy(source.filePath(name), folder + QStringLiteral("/example/") + name);
 }
 
 // A station folder with its own quillet.ini and the channel table, for tests
@@ -16,10 +23,11 @@ inline void install_channel_table(const QString &folder)
 class StationFolder
 {
 public:
-    explicit StationFolder(const QByteArray &ini = "[radio]\nmmsi=274111001\ngroup=027411101\n")
+    explicit StationFolder(const QByteArray &ini = "[radio]\nmmsi=274111001\ngroup=027411101\n",
+                           bool messages = false)
     {
         set_program_folder(m_dir.path());
-        install_channel_table(m_dir.path());
+        install_station_files(m_dir.path(), messages);
         write(ini);
     }
     void write(const QByteArray &ini)

@@ -44,6 +44,7 @@ set +e
 station() { # name mmsi
   mkdir -p "$work/$1"
   cp "$(dirname "$0")/../../resources/channels.ini" "$work/$1/"
+  mkdir -p "$work/$1/example"
   printf '[radio]\nmmsi=%s\ngroup=0%s\nmode=1\ndistressed=269070001\n[gps_setup]\nutc=1\n' "$2" "${2:0:8}" \
     > "$work/$1/quillet.ini"
 }

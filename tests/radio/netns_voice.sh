@@ -44,6 +44,7 @@ set +e
 station() { # name mmsi loudspeaker-index (1: speaker_a, 2: speaker_b, 3: speaker_c)
   mkdir -p "$work/$1"
   cp "$(dirname "$0")/../../resources/channels.ini" "$work/$1/"
+  mkdir -p "$work/$1/example"
   printf '[radio]\nmmsi=%s\nmode=1\n[waveAudio]\nwave.in.deviceIdIndex=0\nwave.out.deviceIdIndex=%s\n' "$2" "$3" \
     > "$work/$1/quillet.ini"
 }

@@ -47,7 +47,7 @@ private slots:
     void initTestCase()
     {
         set_program_folder(m_dir.path());
-        install_channel_table(m_dir.path());
+        install_station_files(m_dir.path());
         TFrmSetup::abortPauseMs = 0;
     }
     void init() { QFile::remove(iniPath()); }
@@ -233,7 +233,7 @@ private slots:
         // The folder vanishes under the station: the close reports and goes on.
         QTemporaryDir gone;
         set_program_folder(gone.path());
-        install_channel_table(gone.path());
+        install_station_files(gone.path());
         ModalScript script;
         script.message("File quillet.ini not found !");
         auto *form = new TForm1;

@@ -53,7 +53,7 @@ private slots:
     void initTestCase()
     {
         set_program_folder(m_dir.path());
-        install_channel_table(m_dir.path());
+        install_station_files(m_dir.path());
         TFrmSetup::abortPauseMs = 0;
     }
 
