@@ -19,6 +19,8 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QEventLoop>
+#include <QTimer>
 #include <QFile>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -36,15 +38,19 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationDisplayName(QStringLiteral("DSC Quillet"));
-    const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screens");
+    // Absolute: the station makes its message folder the working directory.
+    const QString out = QDir(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screens")).absolutePath();
     QDir().mkpath(out);
     iceberg_style::apply(app);
 
     // A station of its own in a scratch folder, with no messages in the way.
     QTemporaryDir folder;
     set_program_folder(folder.path());
-    QFile::copy(QCoreApplication::applicationDirPath() + QStringLiteral("/channels.ini"),
-                folder.filePath(QStringLiteral("channels.ini")));
+    const QDir bin(QCoreApplication::applicationDirPath());
+    QFile::copy(bin.filePath(QStringLiteral("channels.ini")), folder.filePath(QStringLiteral("channels.ini")));
+    QDir(folder.path()).mkdir(QStringLiteral("example"));
+    for (const QString &name : QDir(bin.filePath(QStringLiteral("example"))).entryList(QDir::Files))
+        QFile::copy(bin.filePath(QStringLiteral("example/") + name), folder.filePath(QStringLiteral("example/") + name));
     modal::set_responder([](const modal::Request &r) { return r.dialog ? int(QDialog::Rejected) : int(QMessageBox::Ok); });
 
     bool ok = true;
@@ -66,6 +72,10 @@ int main(int argc, char *argv[])
     form.timer_distressTimer(); // one panel in its alarm colour
     ok &= save(form, out + QStringLiteral("/main_messages.png"));
     form.pager->setCurrentWidget(form.page_vhf);
+    // Let the file lists read the folder.
+    QEventLoop settle;
+    QTimer::singleShot(300, &settle, &QEventLoop::quit);
+    settle.exec();
     ok &= save(form, out + QStringLiteral("/main_radio.png"));
 
     {
