@@ -12,23 +12,6 @@
 using dsc::padded;
 using namespace dsc::words;
 
-namespace {
-
-void writePosition(const QString &time)
-{
-    outgoing_call.LATD = own_position.latd.str();
-    outgoing_call.LATM = own_position.latm.str();
-    outgoing_call.LATC = own_position.latc.str();
-    outgoing_call.NS = own_position.ns.str();
-    outgoing_call.LOND = own_position.lond.str();
-    outgoing_call.LONM = own_position.lonm.str();
-    outgoing_call.LONC = own_position.lonc.str();
-    outgoing_call.EW = own_position.ew.str();
-    outgoing_call.TIME = time;
-}
-
-} // namespace
-
 void compose_routine_call(QWidget *owner)
 {
     TfrmRoutine dialog(owner);
@@ -118,7 +101,7 @@ void compose_position_report(QWidget *owner)
     outgoing_call.CATEGORY = padded(Safety);
     outgoing_call.INFO1 = padded(PosReport);
     outgoing_call.CH = "16";
-    writePosition(time);
+    write_own_position(time);
     send_position_call();
 }
 
@@ -137,6 +120,6 @@ void compose_distress_alert(QWidget *owner)
     outgoing_call.INFO1 = padded(None);
     outgoing_call.CH = "16";
     outgoing_call.DANGER = nature;
-    writePosition(time);
+    write_own_position(time);
     send_full_call();
 }

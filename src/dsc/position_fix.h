@@ -11,3 +11,6 @@ void draw_position_minutes();
 
 // The local clock minus utc_offset hours, "hh:mm" (across midnight too).
 QString utc_time_text();
+
+// Writes the station's position (own_position) and time into outgoing_call.
+void write_own_position(const QString &time);

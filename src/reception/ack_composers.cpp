@@ -9,6 +9,7 @@
 #include "input_test_ack.h"
 #include "dsc/chiamate.h"
 #include "dsc/dsc_protocol.h"
+#include "dsc/position_fix.h"
 #include "platform/MessageGrid.h"
 #include "platform/Modal.h"
 #include "shell/Unit1.h"
@@ -104,15 +105,7 @@ void acknowledge_position_request(TForm1 &form)
         outgoing_call.INFO1 = padded(PosReply);
         outgoing_call.CH = "16";
         outgoing_call.DANGER = "00";
-        outgoing_call.LATD = own_position.latd.str();
-        outgoing_call.LATM = own_position.latm.str();
-        outgoing_call.LATC = own_position.latc.str();
-        outgoing_call.NS = own_position.ns.str();
-        outgoing_call.LOND = own_position.lond.str();
-        outgoing_call.LONM = own_position.lonm.str();
-        outgoing_call.LONC = own_position.lonc.str();
-        outgoing_call.EW = own_position.ew.str();
-        outgoing_call.TIME = own_position.time.str();
+        write_own_position(own_position.time.str()); // the fix the dialog showed
         send_full_call();
     });
 }

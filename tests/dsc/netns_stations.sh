@@ -7,39 +7,17 @@
 # and alarms that fit it. Then A and B run a whole call-and-answer exchange.
 set -u
 probe=$1
-ns=qdsc
-if [ "$(id -u)" -ne 0 ] || ! command -v ip >/dev/null; then
-  echo "SKIP: network namespaces need root and iproute2"
-  exit 77
-fi
-
+. "$(dirname "$0")/../common/netns.sh"
+netns_require
 work=$(mktemp -d)
 cleanup() {
-  for n in a b c br; do ip netns del "$ns-$n" 2>/dev/null; done
+  netns_down
   [ -n "${pids:-}" ] && kill $pids 2>/dev/null
   rm -rf "$work"
 }
-cleanup_stale() { for n in a b c br; do ip netns del "$ns-$n" 2>/dev/null; done; }
-cleanup_stale
 trap cleanup EXIT
-
-set -e
-ip netns add "$ns-br"
-ip -n "$ns-br" link add br0 type bridge
-ip -n "$ns-br" link set br0 up
-i=1
-for n in a b c; do
-  ip netns add "$ns-$n"
-  ip link add name "v$n" netns "$ns-$n" type veth peer name "p$n" netns "$ns-br"
-  ip -n "$ns-br" link set "p$n" master br0 up
-  ip -n "$ns-$n" link set lo up
-  ip -n "$ns-$n" addr add "10.231.0.$i/24" dev "v$n"
-  ip -n "$ns-$n" link set "v$n" up
-  # The limited broadcast needs a route; this one leads only onto the bridge.
-  ip -n "$ns-$n" route add default dev "v$n"
-  i=$((i + 1))
-done
-set +e
+netns_up qdsc 10.231.0 a b c
+ns=qdsc
 
 station() { # name mmsi
   mkdir -p "$work/$1"

@@ -7,39 +7,20 @@
 # C on channel 72 hears nothing, and A hears nothing while it talks.
 set -u
 probe=$1
-ns=qvox
-if [ "$(id -u)" -ne 0 ] || ! command -v ip >/dev/null; then
-  echo "SKIP: network namespaces need root and iproute2"; exit 77
-fi
+. "$(dirname "$0")/../common/netns.sh"
+netns_require
 if [ -z "${PULSE_SERVER:-}" ] || ! command -v parecord >/dev/null; then
   echo "SKIP: no sound server (scripts/test starts one)"; exit 77
 fi
-
 work=$(mktemp -d)
 cleanup() {
-  for n in a b c br; do ip netns del "$ns-$n" 2>/dev/null; done
+  netns_down
   [ -n "${pids:-}" ] && kill $pids 2>/dev/null
   rm -rf "$work"
 }
-for n in a b c br; do ip netns del "$ns-$n" 2>/dev/null; done
 trap cleanup EXIT
-
-set -e
-ip netns add "$ns-br"
-ip -n "$ns-br" link add br0 type bridge
-ip -n "$ns-br" link set br0 up
-i=1
-for n in a b c; do
-  ip netns add "$ns-$n"
-  ip link add name "v$n" netns "$ns-$n" type veth peer name "p$n" netns "$ns-br"
-  ip -n "$ns-br" link set "p$n" master br0 up
-  ip -n "$ns-$n" link set lo up
-  ip -n "$ns-$n" addr add "10.232.0.$i/24" dev "v$n"
-  ip -n "$ns-$n" link set "v$n" up
-  ip -n "$ns-$n" route add default dev "v$n"
-  i=$((i + 1))
-done
-set +e
+netns_up qvox 10.232.0 a b c
+ns=qvox
 
 station() { # name mmsi loudspeaker-index (1: speaker_a, 2: speaker_b, 3: speaker_c)
   mkdir -p "$work/$1"
