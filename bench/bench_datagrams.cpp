@@ -1,30 +1,14 @@
 // Datagrams per second through the parser and the three writers.
 #include "dsc/chiamate.h"
 #include "reception/ricezione_dati.h"
+#include "SampleCall.h"
 
 #include <benchmark/benchmark.h>
 
 namespace {
 TDscCall sample()
 {
-    TDscCall c;
-    c.TXMMSI = "269070001";
-    c.RXMMSI = "274111001";
-    c.FORMAT = "INDIVIDUAL  ";
-    c.CATEGORY = "ROUTINE     ";
-    c.INFO1 = "F3E/G3E TP  ";
-    c.DANGER = "03";
-    c.LATD = "41";
-    c.LATM = "07";
-    c.LATC = "512";
-    c.NS = "N";
-    c.LOND = "009";
-    c.LONM = "33";
-    c.LONC = "048";
-    c.EW = "E";
-    c.TIME = "10:42";
-    c.CH = "06";
-    return c;
+    return sample_call("269070001", "274111001", "INDIVIDUAL", "ROUTINE", "F3E/G3E TP", "03", "06");
 }
 
 void parse(benchmark::State &state)

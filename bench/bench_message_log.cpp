@@ -7,6 +7,7 @@
 #include "platform/UdpServer.h"
 #include "shell/Unit1.h"
 #include "shell/globals.h"
+#include "SampleCall.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -24,21 +25,7 @@ int main(int argc, char *argv[])
     form.show();
     form.UDP_RX->deactivate(); // rows are fed straight to the receive handler
 
-    TDscCall c;
-    c.RXMMSI = "274111001";
-    c.FORMAT = "INDIVIDUAL  ";
-    c.CATEGORY = "SAFETY      ";
-    c.INFO1 = "POS REPORT  ";
-    c.LATD = "41";
-    c.LATM = "07";
-    c.LATC = "512";
-    c.NS = "N";
-    c.LOND = "009";
-    c.LONM = "33";
-    c.LONC = "048";
-    c.EW = "E";
-    c.TIME = "10:42";
-    c.CH = "16";
+    const TDscCall c = sample_call(QString(), "274111001", "INDIVIDUAL", "SAFETY", "POS REPORT");
     const QByteArray datagram = ascii_encode(datagram_text(DscWriter::Position, c, "269070001", KeyOrder::Standard));
 
     auto logRows = [&](int n) {

@@ -1,5 +1,6 @@
 // Random and mutated datagrams through the real receive path (UDP socket,
 // decoding, parser, log): nothing crashes and every datagram becomes one row.
+#include "SampleCall.h"
 #include "StationFixture.h"
 #include "dsc/chiamate.h"
 #include "dsc/dsc_protocol.h"
@@ -24,23 +25,11 @@ QByteArray validDatagram(QRandomGenerator &rng)
                                   "UNABLE", "POS REPLY", "POS RPT ACK", "POLLING ACK", "TEST ACK", "DIST ACK", "-"};
     static const char *formats[] = {"INDIVIDUAL", "GROUP", "ALLSHIPS", "DISTRESS"};
     static const char *categories[] = {"ROUTINE", "SAFETY", "URGENCY", "DISTRESS", "-"};
-    TDscCall c;
-    c.TXMMSI = QString::number(rng.bounded(100000000, 999999999));
-    c.RXMMSI = rng.bounded(4) == 0 ? QStringLiteral("xxxxxxxxx") : QString::number(rng.bounded(100000000, 999999999));
-    c.FORMAT = QString::fromLatin1(formats[rng.bounded(4)]).leftJustified(12);
-    c.CATEGORY = QString::fromLatin1(categories[rng.bounded(5)]).leftJustified(12);
-    c.INFO1 = QString::fromLatin1(infos[rng.bounded(13)]).leftJustified(12);
-    c.DANGER = QStringLiteral("%1").arg(rng.bounded(100), 2, 10, QLatin1Char('0'));
-    c.LATD = "41";
-    c.LATM = "07";
-    c.LATC = "512";
-    c.NS = "N";
-    c.LOND = "009";
-    c.LONM = "33";
-    c.LONC = "048";
-    c.EW = "E";
-    c.TIME = "10:42";
-    c.CH = "16";
+    const TDscCall c = sample_call(
+        QString::number(rng.bounded(100000000, 999999999)),
+        rng.bounded(4) == 0 ? QStringLiteral("xxxxxxxxx") : QString::number(rng.bounded(100000000, 999999999)),
+        QLatin1String(formats[rng.bounded(4)]), QLatin1String(categories[rng.bounded(5)]),
+        QLatin1String(infos[rng.bounded(13)]), QStringLiteral("%1").arg(rng.bounded(100), 2, 10, QLatin1Char('0')));
     return ascii_encode(datagram_text(DscWriter(rng.bounded(3)), c, c.TXMMSI, KeyOrder(rng.bounded(2))));
 }
 

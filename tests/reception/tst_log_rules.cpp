@@ -1,3 +1,4 @@
+#include "SampleCall.h"
 #include "dsc/chiamate.h"
 #include "reception/log_rules.h"
 #include "reception/ricezione_dati.h"
@@ -101,23 +102,11 @@ private slots:
         QFETCH(QString, blanked);
         QFETCH(int, alarm);
 
-        TDscCall call;
-        call.TXMMSI = from;
-        call.RXMMSI = to;
+        TDscCall call = sample_call(from, to, format, category, info, "03", "06");
+        // As the parser leaves them: the words without their padding.
         call.FORMAT = format;
         call.CATEGORY = category;
         call.INFO1 = info;
-        call.DANGER = "03";
-        call.LATD = "41";
-        call.LATM = "07";
-        call.LATC = "512";
-        call.NS = "N";
-        call.LOND = "009";
-        call.LONM = "33";
-        call.LONC = "048";
-        call.EW = "E";
-        call.TIME = "10:42";
-        call.CH = "06";
         const LoggedRow row = interpret_call(call, Own, Group);
 
         QCOMPARE(row.marker, ::marker(marker));

@@ -1,4 +1,5 @@
 #include "ModalScript.h"
+#include "SampleCall.h"
 #include "StationFixture.h"
 #include "dsc/chiamate.h"
 #include "platform/Ascii.h"
@@ -31,23 +32,7 @@ QByteArray call(const QString &from, const QString &to, const QString &format, c
 
 QByteArray distressAlert(const QString &from)
 {
-    TDscCall c;
-    c.TXMMSI = from;
-    c.RXMMSI = "xxxxxxxxx";
-    c.FORMAT = "DISTRESS    ";
-    c.CATEGORY = "-           ";
-    c.INFO1 = "-           ";
-    c.DANGER = "03";
-    c.LATD = "41";
-    c.LATM = "07";
-    c.LATC = "512";
-    c.NS = "N";
-    c.LOND = "009";
-    c.LONM = "33";
-    c.LONC = "048";
-    c.EW = "E";
-    c.TIME = "10:42";
-    c.CH = "16";
+    const TDscCall c = sample_call(from, "xxxxxxxxx", "DISTRESS", "-", "-", "03");
     return ascii_encode(datagram_text(DscWriter::Full, c, QString(), KeyOrder::Standard));
 }
 
