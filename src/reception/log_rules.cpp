@@ -123,34 +123,36 @@ QString nature_text(const QString &danger)
     return QStringLiteral("UNKNOWN (%1)").arg(danger);
 }
 
-QString latitude_text(const TDscCall &call)
+namespace {
+// "dd°mm.ccc H" built piece by piece, each step cut at a running maximum
+// (for two-digit degrees 3, 5, 6, 9, 10 and 11; one more with three);
+// the no-position value of the writers reads "NO POSITION".
+QString position_text(const QString &degrees, const QString &minutes, const QString &thousandths,
+                      const QString &hemisphere, int degreeDigits)
 {
+    const int d = degreeDigits;
     QString text;
-    appendCut(text, call.LATD, 3);
-    appendCut(text, Degree, 3);
-    appendCut(text, call.LATM, 5);
-    appendCut(text, QStringLiteral("."), 6);
-    appendCut(text, call.LATC, 9);
-    appendCut(text, QStringLiteral(" "), 10);
-    appendCut(text, call.NS, 11);
-    if (text.left(9) == QStringLiteral("99") + Degree + QStringLiteral("99.999"))
+    appendCut(text, degrees, d + 1);
+    appendCut(text, Degree, d + 1);
+    appendCut(text, minutes, d + 3);
+    appendCut(text, QStringLiteral("."), d + 4);
+    appendCut(text, thousandths, d + 7);
+    appendCut(text, QStringLiteral(" "), d + 8);
+    appendCut(text, hemisphere, d + 9);
+    if (text.left(d + 7) == QString(d, u'9') + Degree + QStringLiteral("99.999"))
         return QStringLiteral("NO POSITION");
     return text;
+}
+} // namespace
+
+QString latitude_text(const TDscCall &call)
+{
+    return position_text(call.LATD, call.LATM, call.LATC, call.NS, 2);
 }
 
 QString longitude_text(const TDscCall &call)
 {
-    QString text;
-    appendCut(text, call.LOND, 4);
-    appendCut(text, Degree, 4);
-    appendCut(text, call.LONM, 6);
-    appendCut(text, QStringLiteral("."), 7);
-    appendCut(text, call.LONC, 10);
-    appendCut(text, QStringLiteral(" "), 11);
-    appendCut(text, call.EW, 12);
-    if (text.left(10) == QStringLiteral("999") + Degree + QStringLiteral("99.999"))
-        return QStringLiteral("NO POSITION");
-    return text;
+    return position_text(call.LOND, call.LONM, call.LONC, call.EW, 3);
 }
 
 LoggedRow interpret_call(TDscCall &call, const QString &stationMmsi, const QString &groupMmsi)
