@@ -12,6 +12,15 @@
 #include "platform/WaveOutDevice.h"
 
 #include <QCoreApplication>
+#include <QMediaDevices>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <atomic>
+#include <chrono>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QTimer>
@@ -180,6 +189,159 @@ void stationCpu()
                 talkerOnly, both - talkerOnly, both, talkerOnly);
 }
 
+// Notes when each burst of loud audio reaches it.
+class BurstDetector : public AudioComponent
+{
+public:
+    explicit BurstDetector(const QElapsedTimer &clock) : m_clock(clock) {}
+    std::vector<qint64> onsets; // ns on the clock
+    void write(const AudioChunk &chunk) override
+    {
+        const qint16 *s = reinterpret_cast<const qint16 *>(chunk.data.constData());
+        int loud = 0;
+        for (qsizetype i = 0; i < chunk.data.size() / 2; ++i)
+            loud += std::abs(s[i]) > 8000;
+        const qint64 now = m_clock.nsecsElapsed();
+        if (loud > 10 && (onsets.empty() || now - onsets.back() > 300000000))
+            onsets.push_back(now);
+    }
+
+protected:
+    bool doOpen() override { return true; }
+    void doClose() override {}
+
+private:
+    const QElapsedTimer &m_clock;
+};
+
+QString pactl(const QStringList &args)
+{
+    QProcess p;
+    p.start(QStringLiteral("pactl"), args);
+    p.waitForFinished(5000);
+    return QString::fromUtf8(p.readAllStandardOutput()).trimmed();
+}
+
+int inputIndex(const QByteArray &id)
+{
+    const QList<QAudioDevice> inputs = QMediaDevices::audioInputs();
+    for (int i = 0; i < inputs.size(); ++i)
+        if (inputs[i].id() == id)
+            return i;
+    return -1;
+}
+
+// Mouth to ear through the sound server: clicks written into a paced pipe
+// microphone go through the whole station path to the loudspeaker, whose
+// monitor is heard again as a recording source. The same kind of capture
+// also hears the microphone directly; its delay is taken off, so the figure
+// is the path a trainee hears, not the measurement's own.
+void mouthToEar()
+{
+    if (qEnvironmentVariableIsEmpty("PULSE_SERVER") || pactl({"info"}).isEmpty()) {
+        std::printf("mouth to ear: no sound server (run under scripts/sound-server)\n");
+        return;
+    }
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath("mic");
+    // The pipe source makes the pipe itself.
+    const QString micModule = pactl({"load-module", "module-pipe-source", "source_name=clickmic",
+                                     "file=" + fifo, "format=s16le", "rate=16000", "channels=1"});
+    const QString earModule = pactl({"load-module", "module-remap-source", "master=speaker_b.monitor",
+                                     "source_name=ear"});
+    run(800); // the device lists follow the server
+    const int mic = inputIndex("clickmic"), ear = inputIndex("ear");
+    int speaker = -1;
+    const QList<QAudioDevice> outputs = QMediaDevices::audioOutputs();
+    for (int i = 0; i < outputs.size(); ++i)
+        if (outputs[i].id() == "speaker_b")
+            speaker = i;
+    if (mic < 0 || ear < 0 || speaker < 0) {
+        std::printf("mouth to ear: the sound server lacks the pipe source, remap source or speaker_b\n");
+        pactl({"unload-module", micModule});
+        pactl({"unload-module", earModule});
+        return;
+    }
+
+    QElapsedTimer clock;
+    clock.start();
+    std::vector<qint64> clicks;
+    std::atomic<bool> stop{false};
+    std::thread writer([&] {
+        const int fd = ::open(QFile::encodeName(fifo).constData(), O_WRONLY);
+        std::vector<qint16> chunk(160); // 10 ms at 16000 Hz
+        for (int n = 0; !stop; ++n) {
+            const bool click = n % 50 == 25 && n > 100; // every 0.5 s after a settling second
+            for (int i = 0; i < 160; ++i)
+                chunk[i] = click ? qint16(20000 * std::sin(i * 2 * M_PI * 1000 / 16000)) : 0;
+            if (click)
+                clicks.push_back(clock.nsecsElapsed());
+            ::write(fd, chunk.data(), chunk.size() * 2);
+            // Paced in real time: the pipe passes data as fast as it is written.
+            const qint64 due = qint64(n + 1) * 10000000;
+            const qint64 now = clock.nsecsElapsed();
+            if (due > now)
+                std::this_thread::sleep_for(std::chrono::nanoseconds(due - now));
+        }
+        ::close(fd);
+    });
+
+    WaveInDevice in, direct, heard;
+    WaveCodecDevice encoder(WaveCodecDevice::Encode), decoder(WaveCodecDevice::Decode);
+    BroadcastSender sender;
+    BroadcastReceiver receiver;
+    WaveOutDevice speakerOut;
+    BurstDetector atMic(clock), atEar(clock);
+    in.setDeviceId(mic);
+    in.setPcmFormat({format_tag::Pcm, 16000, 1, 16});
+    in.setConsumer(&encoder);
+    encoder.setConsumer(&sender);
+    sender.setPort("19500");
+    sender.setDestination(QHostAddress::LocalHost);
+    receiver.setPort("19500");
+    receiver.setBindAddress("127.0.0.1");
+    receiver.setConsumer(&decoder);
+    decoder.setConsumer(&speakerOut);
+    speakerOut.setDeviceId(speaker);
+    direct.setDeviceId(mic);
+    direct.setPcmFormat({format_tag::Pcm, 16000, 1, 16});
+    direct.setConsumer(&atMic);
+    heard.setDeviceId(ear);
+    heard.setPcmFormat({format_tag::Pcm, 16000, 1, 16});
+    heard.setConsumer(&atEar);
+    receiver.open();
+    heard.open();
+    direct.open();
+    in.open();
+    run(12000);
+    stop = true;
+    writer.join();
+    in.close();
+    direct.close();
+    heard.close();
+    receiver.close();
+    pactl({"unload-module", micModule});
+    pactl({"unload-module", earModule});
+
+    auto delays = [&clicks](const std::vector<qint64> &onsets) {
+        std::vector<double> out;
+        for (qint64 c : clicks) {
+            const auto it = std::lower_bound(onsets.begin(), onsets.end(), c);
+            if (it != onsets.end() && *it - c < 400000000)
+                out.push_back((*it - c) / 1e6);
+        }
+        return out;
+    };
+    const std::vector<double> capture = delays(atMic.onsets), total = delays(atEar.onsets);
+    const double captureP50 = percentile(capture, 0.5);
+    if (qEnvironmentVariableIsSet("QUILLET_BENCH_VERBOSE"))
+        for (double d : total)
+            std::printf("  %.0f ms\n", d);
+    std::printf("mouth to ear through the sound server (%zu clicks): p50 %.0f ms, p99 %.0f ms "
+                "(the measuring capture's own %.0f ms taken off)\n",
+                total.size(), percentile(total, 0.5) - captureP50, percentile(total, 0.99) - captureP50, captureP50);
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -188,5 +350,6 @@ int main(int argc, char *argv[])
     codecSpeed();
     softwareLatency();
     stationCpu();
+    mouthToEar();
     return 0;
 }
