@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 
 // 7-bit ASCII as the DSC datagrams carry it: one byte per character, "?"

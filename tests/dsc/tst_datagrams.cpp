@@ -1,3 +1,4 @@
+#include "Peer.h"
 #include "dsc/chiamate.h"
 #include "platform/Ascii.h"
 #include "reception/ricezione_dati.h"
@@ -5,12 +6,6 @@
 #include <QTest>
 
 namespace {
-// Spaces written as '·' in the examples, for legibility.
-QString dots(const char *text)
-{
-    return QString::fromUtf8(text).replace(QChar(0x00B7), u' ');
-}
-
 TDscCall routineCall()
 {
     TDscCall c;
