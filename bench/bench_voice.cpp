@@ -4,6 +4,7 @@
 // share); the CPU a station spends talking and listening. With a sound
 // server (PULSE_SERVER, as scripts/sound-server starts one) the talking and
 // listening figures use the real devices. Run headless.
+#include "RunFor.h"
 #include "platform/BroadcastReceiver.h"
 #include "platform/BroadcastSender.h"
 #include "platform/GsmCodec.h"
@@ -31,13 +32,6 @@
 #include <vector>
 
 namespace {
-
-void run(int ms)
-{
-    QEventLoop loop;
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    loop.exec();
-}
 
 double cpuSeconds()
 {
@@ -135,7 +129,7 @@ void softwareLatency()
     sink.setTimerType(Qt::PreciseTimer);
     talk.start(40);
     sink.start(10);
-    run(30000);
+    run_for(30000);
     std::printf("software voice delay, encoder in -> decoder out over loopback (%zu bursts): p50 %.1f ms, "
                 "p99 %.1f ms; of it in the jitter buffer and output pull: p50 %.1f ms, p99 %.1f ms\n"
                 "  (add 40 ms of block framing: a block leaves only when its 320 samples are complete)\n",
@@ -170,17 +164,17 @@ void stationCpu()
     const int seconds = 10;
     double before = cpuSeconds();
     mic.open();
-    run(seconds * 1000);
+    run_for(seconds * 1000);
     mic.close();
     const double talking = (cpuSeconds() - before) / seconds * 100;
 
     // Listening: the other station's packets arrive; this one plays them.
     receiver.open();
     mic.open(); // stands in for the other station's microphone
-    run(1000);
+    run_for(1000);
     before = cpuSeconds();
     const double talkerOnly = talking;
-    run(seconds * 1000);
+    run_for(seconds * 1000);
     const double both = (cpuSeconds() - before) / seconds * 100;
     mic.close();
     receiver.close();
@@ -249,7 +243,7 @@ void mouthToEar()
                                      "file=" + fifo, "format=s16le", "rate=16000", "channels=1"});
     const QString earModule = pactl({"load-module", "module-remap-source", "master=speaker_b.monitor",
                                      "source_name=ear"});
-    run(800); // the device lists follow the server
+    run_for(800); // the device lists follow the server
     const int mic = inputIndex("clickmic"), ear = inputIndex("ear");
     int speaker = -1;
     const QList<QAudioDevice> outputs = QMediaDevices::audioOutputs();
@@ -313,7 +307,7 @@ void mouthToEar()
     heard.open();
     direct.open();
     in.open();
-    run(12000);
+    run_for(12000);
     stop = true;
     writer.join();
     in.close();

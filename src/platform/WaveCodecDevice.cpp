@@ -107,10 +107,10 @@ void WaveCodecDevice::encode(const AudioChunk &chunk)
     m_frame.remove(0, used);
 }
 
-bool WaveCodecDevice::nextDecodedBlock(QVector<qint16> &samples)
+void WaveCodecDevice::nextDecodedBlock(QVector<qint16> &samples)
 {
     if (!m_talking)
-        return false;
+        return;
     char buffer[GsmCodec::BlockBytes * 2];
     JitterBufferPacket packet{};
     packet.data = buffer;
@@ -123,14 +123,13 @@ bool WaveCodecDevice::nextDecodedBlock(QVector<qint16> &samples)
         m_gsm->decode(QByteArray(buffer, GsmCodec::BlockBytes), samples.data());
         ++m_decoded;
         m_silentBlocks = 0;
-        return true;
+        return;
     }
     // Late or lost: conceal with silence; after a while the talker is gone.
     std::fill(samples.begin(), samples.end(), 0);
     ++m_concealed;
     if (++m_silentBlocks >= TalkerTimeoutBlocks)
         m_talking = false;
-    return false;
 }
 
 qint64 WaveCodecDevice::pull(char *data, qint64 maxBytes, const StreamFormat &format)

@@ -45,7 +45,7 @@ protected:
 
 private:
     void encode(const AudioChunk &chunk);
-    bool nextDecodedBlock(QVector<qint16> &samples);
+    void nextDecodedBlock(QVector<qint16> &samples);
 
     Mode m_mode;
     int m_formatTag = 49;

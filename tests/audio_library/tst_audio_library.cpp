@@ -1,3 +1,4 @@
+#include "RunFor.h"
 #include "ModalScript.h"
 #include "PcmCapture.h"
 #include "SoxTone.h"
@@ -27,13 +28,6 @@
 #include <QTimer>
 
 namespace {
-
-void run(int milliseconds)
-{
-    QEventLoop loop;
-    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
-    loop.exec();
-}
 
 // Runs the event loop until the player's timer stops by itself.
 bool runUntilStopped(TForm1 &form, int limitMs)
@@ -98,7 +92,7 @@ private slots:
         QCOMPARE(reader.format().sampleRate, rate);
         QVERIFY(capture.isActive());
         for (int i = 0; i < 100 && reader.isActive(); ++i)
-            run(20);
+            run_for(20);
         QVERIFY(!reader.isActive() && !capture.isActive()); // the end closed both
         const QVector<short> heard = capture.samples();
         QVERIFY2(heard.size() >= rate * 0.45 && heard.size() <= rate * 0.6, qPrintable(QString::number(heard.size())));
@@ -174,14 +168,14 @@ private slots:
         QVERIFY(form.Encoder->isActive() && form.BroadcastTX->isActive());
         QVERIFY(!form.BroadcastRX->isActive()); // the sender does not listen meanwhile
         QVERIFY(!form.img_btn_ptt->isEnabled() && !form.GroupBox1->isEnabled());
-        run(300);
+        run_for(300);
         QCOMPARE(form.statusText(3), QString("BROADCAST"));
         QVERIFY(!form.lbl_TX->isHidden());
         QVERIFY(runUntilStopped(form, 4000));
         QCOMPARE(form.statusText(3), QString("STOPPED"));
         QVERIFY(idle(form));
         QVERIFY(form.BroadcastRX->isActive() && form.img_btn_ptt->isEnabled() && form.lbl_TX->isHidden());
-        run(200);
+        run_for(200);
         receiver.close();
         int rate = 0;
         const QVector<short> heard = read_wav(dir.filePath("heard.wav"), &rate);
@@ -203,7 +197,7 @@ private slots:
         form.show();
         select(form, "tone.wav");
         form.btn_send->click();
-        run(300);
+        run_for(300);
         form.btn_stop->click();
         QVERIFY(form.BroadcastRX->isActive()); // reception resumes at once
         QVERIFY(!form.Encoder->isActive());
@@ -228,7 +222,7 @@ private slots:
         form.btn_play->click();
         QVERIFY(form.WaveRead2->isActive() && form.OutDevice2->isActive());
         QVERIFY(!form.GroupBox1->isEnabled() && form.btn_stop->isEnabled());
-        run(150);
+        run_for(150);
         QCOMPARE(form.statusText(3), QString("PLAY"));
         QVERIFY(runUntilStopped(form, 3000));
         QCOMPARE(form.statusText(3), QString("STOPPED"));

@@ -10,14 +10,9 @@ probe=$1
 . "$(dirname "$0")/../common/netns.sh"
 netns_require
 work=$(mktemp -d)
-cleanup() {
-  netns_down
-  [ -n "${pids:-}" ] && kill $pids 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
+. "$(dirname "$0")/../common/probe_stations.sh"
+trap stations_cleanup EXIT
 netns_up qdsc 10.231.0 a b c
-ns=qdsc
 
 station() { # name mmsi
   mkdir -p "$work/$1"
@@ -32,14 +27,7 @@ station c 233000003
 
 export QT_QPA_PLATFORM=offscreen
 export XDG_RUNTIME_DIR=$work
-run() { # name steps...: the station answers "ready" once it listens
-  local n=$1; shift
-  rm -f "$work/$n.ready"; mkfifo "$work/$n.ready"
-  ip netns exec "$ns-$n" "$probe" "$work/$n" --ready "$work/$n.ready" --timeout-ms 15000 \
-    --clock 11:42 --fixed-draws "$@" > "$work/$n.out" 2> "$work/$n.err" &
-  pids="${pids:-} $!"
-  read -r -t 10 _ < "$work/$n.ready" || { echo "station $n did not start"; cat "$work/$n.err"; exit 1; }
-}
+PROBE_FLAGS="--clock 11:42 --fixed-draws"
 compare() { # name expected
   if [ "$(cat "$work/$1.out")" != "$2" ]; then
     echo "station $1 logged:"; cat "$work/$1.out"; cat "$work/$1.err"

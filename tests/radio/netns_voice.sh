@@ -13,14 +13,9 @@ if [ -z "${PULSE_SERVER:-}" ] || ! command -v parecord >/dev/null; then
   echo "SKIP: no sound server (scripts/test starts one)"; exit 77
 fi
 work=$(mktemp -d)
-cleanup() {
-  netns_down
-  [ -n "${pids:-}" ] && kill $pids 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
+. "$(dirname "$0")/../common/probe_stations.sh"
+trap stations_cleanup EXIT
 netns_up qvox 10.232.0 a b c
-ns=qvox
 
 station() { # name mmsi loudspeaker-index (1: speaker_a, 2: speaker_b, 3: speaker_c)
   mkdir -p "$work/$1"
@@ -35,14 +30,6 @@ station c 233000003 3
 
 export QT_QPA_PLATFORM=offscreen
 export XDG_RUNTIME_DIR=$work
-run() { # name steps...
-  local n=$1; shift
-  rm -f "$work/$n.ready"; mkfifo "$work/$n.ready"
-  ip netns exec "$ns-$n" "$probe" "$work/$n" --ready "$work/$n.ready" --timeout-ms 15000 "$@" \
-    > "$work/$n.out" 2> "$work/$n.err" &
-  pids="${pids:-} $!"
-  read -r -t 10 _ < "$work/$n.ready" || { echo "station $n did not start"; cat "$work/$n.err"; exit 1; }
-}
 for s in a b c; do
   parecord --device="speaker_$s.monitor" --raw --format=s16le --rate=16000 --channels=1 "$work/$s.raw" &
   rec="${rec:-} $!"

@@ -1,6 +1,7 @@
 // The voice path through real sound devices of the private sound server
 // that scripts/test starts: a microphone hearing a 1000 Hz tone and null
 // loudspeakers whose monitors are recorded.
+#include "RunFor.h"
 #include "ModalScript.h"
 #include "MonitorRecorder.h"
 #include "StationFixture.h"
@@ -21,13 +22,6 @@
 #include <QTimer>
 
 namespace {
-
-void run(int milliseconds)
-{
-    QEventLoop loop;
-    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
-    loop.exec();
-}
 
 int indexOf(const QList<QAudioDevice> &devices, const QByteArray &id)
 {
@@ -81,12 +75,12 @@ private slots:
 
         QVERIFY(receiver.open() && speaker.isActive());
         QVERIFY(ear.start());
-        run(400);
+        run_for(400);
         const int quietUntil = int(ear.samples().size());
         QVERIFY(mic.open());
-        run(2000);
+        run_for(2000);
         mic.close();
-        run(300);
+        run_for(300);
         receiver.close();
         ear.stop();
 
@@ -114,7 +108,7 @@ private slots:
         QVERIFY(!form.BroadcastRX->isActive()); // half-duplex: no listening while talking
         QVERIFY(form.InDevice1->isActive() && form.Encoder->isActive() && form.BroadcastTX->isActive());
         QCOMPARE(form.BroadcastTX->port(), QString("17040"));
-        run(600);
+        run_for(600);
         QVERIFY2(form.BroadcastTX->packetsSent() > 5, qPrintable(QString::number(form.BroadcastTX->packetsSent())));
         QTest::mouseRelease(form.img_btn_ptt, Qt::LeftButton);
         QVERIFY(!form.lbl_TX->isVisible());

@@ -1,5 +1,6 @@
 // The voice path without sound cards: a tone from a WAV file goes through
 // the encoder and the network to receivers that record what they would play.
+#include "RunFor.h"
 #include "ModalScript.h"
 #include "SoxTone.h"
 #include "StationFixture.h"
@@ -25,14 +26,6 @@
 #include <QUdpSocket>
 
 namespace {
-
-// Lets real-time audio run for a while.
-void run(int milliseconds)
-{
-    QEventLoop loop;
-    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
-    loop.exec();
-}
 
 struct Listener
 {
@@ -76,7 +69,7 @@ private slots:
         sender.setDestination(QHostAddress::LocalHost);
         QVERIFY(reader.open());
         QVERIFY(sender.isActive());
-        run(1800);
+        run_for(1800);
         QVERIFY(!reader.isActive() && !sender.isActive()); // the end of the file closed the chain
         QVERIFY(sender.packetsSent() >= 35);               // 1.5 s in 40 ms blocks
         same.receiver.close();
