@@ -1,12 +1,12 @@
 // Datagrams per second through the parser and the three writers.
-#include "dsc/chiamate.h"
-#include "reception/ricezione_dati.h"
+#include "core/dsc/DatagramParser.h"
+#include "core/dsc/DatagramWriter.h"
 #include "SampleCall.h"
 
 #include <benchmark/benchmark.h>
 
 namespace {
-TDscCall sample()
+DscCall sample()
 {
     return sample_call("269070001", "274111001", "INDIVIDUAL", "ROUTINE", "F3E/G3E TP", "03", "06");
 }
@@ -14,9 +14,8 @@ TDscCall sample()
 void parse(benchmark::State &state)
 {
     const QString text = datagram_text(DscWriter::Full, sample(), QString(), KeyOrder::Alternate);
-    TDscCall call;
     for (auto _ : state) {
-        parse_datagram(text, call);
+        DscCall call = parse_datagram(text);
         benchmark::DoNotOptimize(call);
     }
     state.SetItemsProcessed(state.iterations());
@@ -24,7 +23,7 @@ void parse(benchmark::State &state)
 
 void write(benchmark::State &state)
 {
-    const TDscCall call = sample();
+    const DscCall call = sample();
     const DscWriter writer = DscWriter(state.range(0));
     for (auto _ : state)
         benchmark::DoNotOptimize(datagram_text(writer, call, QStringLiteral("274111001"), KeyOrder::Standard));

@@ -1,14 +1,12 @@
 // A station under a flood of DSC datagrams over loopback, and the latency
 // from a writer call to the row in the log. Run headless
 // (QT_QPA_PLATFORM=offscreen) on a machine where port 8091 is free.
-#include "dsc/chiamate.h"
-#include "dsc/dsc_protocol.h"
-#include "platform/Ascii.h"
-#include "platform/MessageGrid.h"
-#include "platform/Modal.h"
-#include "platform/UdpServer.h"
-#include "shell/Unit1.h"
-#include "shell/globals.h"
+#include "core/dsc/CallBuilder.h"
+#include "core/dsc/DscProtocol.h"
+#include "core/station/Station.h"
+#include "core/text/Ascii.h"
+#include "ui/MainWindow.h"
+#include "ui/Modal.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -25,9 +23,9 @@
 
 namespace {
 
-int logged(const TForm1 &form)
+int logged(MainWindow &form)
 {
-    return form.log_started ? form.message_grid->rowCount() - 1 : 0;
+    return form.station().log().callCount();
 }
 
 // Worst delay of a 5 ms timer: how long the GUI thread was kept from its events.
@@ -69,26 +67,22 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QTemporaryDir folder;
-    set_program_folder(folder.path());
+    StationEnvironment environment;
+    environment.setProgramFolder(folder.path());
     modal::set_responder([](const modal::Request &r) {
         std::fprintf(stderr, "message: %s\n", qPrintable(r.text));
         return int(QMessageBox::Ok);
     });
-    TForm1 form;
+    MainWindow form(environment);
     form.show();
-    if (!form.UDP_RX->isActive()) {
+    if (!form.station().transport().isReceiving()) {
         std::fprintf(stderr, "port %d is taken\n", dsc::ReceivePort);
         return 1;
     }
 
     // Ingest.
-    outgoing_call.RXMMSI = "274111001";
-    outgoing_call.FORMAT = "INDIVIDUAL  ";
-    outgoing_call.CATEGORY = "ROUTINE     ";
-    outgoing_call.INFO1 = "F3E/G3E TP  ";
-    outgoing_call.CH = "06";
-    const QByteArray datagram =
-        ascii_encode(datagram_text(DscWriter::Plain, outgoing_call, "269070001", KeyOrder::Standard));
+    const OutgoingCall call = call_builder::routine_call("269070001", "274111001", "06");
+    const QByteArray datagram = ascii_encode(datagram_text(DscWriter::Plain, call.call, "269070001", KeyOrder::Standard));
     const int count = 20000;
     {
         LagMonitor lag;
@@ -119,7 +113,7 @@ int main(int argc, char *argv[])
         const int before = logged(form);
         QElapsedTimer t;
         t.start();
-        send_plain_call();
+        form.station().send(call);
         while (logged(form) == before)
             app.processEvents(QEventLoop::WaitForMoreEvents, 100);
         us.push_back(t.nsecsElapsed() / 1000.0);

@@ -1,12 +1,10 @@
 // Time per logged row with the log already holding 0, 10,000 and 100,000
 // rows, and the memory a row takes. Run headless (QT_QPA_PLATFORM=offscreen).
-#include "dsc/chiamate.h"
-#include "platform/Ascii.h"
-#include "platform/MessageGrid.h"
-#include "platform/Modal.h"
-#include "platform/UdpServer.h"
-#include "shell/Unit1.h"
-#include "shell/globals.h"
+#include "core/dsc/DatagramWriter.h"
+#include "core/station/Station.h"
+#include "core/text/Ascii.h"
+#include "ui/MainWindow.h"
+#include "ui/Modal.h"
 #include "SampleCall.h"
 
 #include <QApplication>
@@ -19,25 +17,27 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QTemporaryDir folder;
-    set_program_folder(folder.path());
+    StationEnvironment environment;
+    environment.setProgramFolder(folder.path());
     modal::set_responder([](const modal::Request &) { return int(QMessageBox::Ok); });
-    TForm1 form;
+    MainWindow form(environment);
     form.show();
-    form.UDP_RX->deactivate(); // rows are fed straight to the receive handler
+    Station &station = form.station();
+    station.transport().stopReceiving(); // rows are fed straight to the receive handler
 
-    const TDscCall c = sample_call(QString(), "274111001", "INDIVIDUAL", "SAFETY", "POS REPORT");
+    const DscCall c = sample_call(QString(), "274111001", "INDIVIDUAL", "SAFETY", "POS REPORT");
     const QByteArray datagram = ascii_encode(datagram_text(DscWriter::Position, c, "269070001", KeyOrder::Standard));
 
     auto logRows = [&](int n) {
         for (int i = 0; i < n; ++i)
-            form.UDP_RXUDPRead(datagram);
+            station.receive(datagram);
     };
     auto heap = [] { return mallinfo2().uordblks; };
 
     std::printf("%-22s %14s\n", "rows already logged", "us per row");
     const int sample = 2000;
     for (int target : {0, 10000, 100000}) {
-        const int logged = form.log_started ? form.message_grid->rowCount() - 1 : 0;
+        const int logged = station.log().callCount();
         logRows(qMax(0, target - logged));
         QElapsedTimer t;
         t.start();

@@ -5,12 +5,15 @@
 // server (PULSE_SERVER, as scripts/sound-server starts one) the talking and
 // listening figures use the real devices. Run headless.
 #include "RunFor.h"
-#include "platform/BroadcastReceiver.h"
-#include "platform/BroadcastSender.h"
-#include "platform/GsmCodec.h"
-#include "platform/WaveCodecDevice.h"
-#include "platform/WaveInDevice.h"
-#include "platform/WaveOutDevice.h"
+#include "core/config/AudioDeviceChoice.h"
+#include "voice/AudioDevices.h"
+#include "voice/GsmCodec.h"
+#include "voice/GsmCodecStage.h"
+#include "voice/MicrophoneInput.h"
+#include "voice/SpeakerOutput.h"
+#include "voice/VoiceEngine.h"
+#include "voice/VoiceReceiver.h"
+#include "voice/VoiceSender.h"
 
 #include <QCoreApplication>
 #include <QMediaDevices>
@@ -73,10 +76,10 @@ void codecSpeed()
 // until the pulled audio carries the burst.
 void softwareLatency()
 {
-    WaveCodecDevice encoder(WaveCodecDevice::Encode);
-    BroadcastSender sender;
-    BroadcastReceiver receiver;
-    WaveCodecDevice decoder(WaveCodecDevice::Decode);
+    GsmCodecStage encoder(GsmCodecStage::Encode);
+    VoiceSender sender;
+    VoiceReceiver receiver;
+    GsmCodecStage decoder(GsmCodecStage::Decode);
     encoder.setConsumer(&sender);
     sender.setPort("19300");
     sender.setDestination(QHostAddress::LocalHost);
@@ -92,7 +95,7 @@ void softwareLatency()
     clock.start();
     qint64 injected = -1, arrived = -1;
     std::vector<double> total, jitter;
-    QObject::connect(&decoder, &AudioComponent::dataAvailable, [&] {
+    QObject::connect(&decoder, &AudioStage::dataAvailable, [&] {
         if (injected >= 0 && arrived < 0)
             arrived = clock.nsecsElapsed();
     });
@@ -139,52 +142,58 @@ void softwareLatency()
     receiver.close();
 }
 
+// A talking station and a listening one on loopback, as two stations' voice
+// engines on one channel.
+struct TwoStations
+{
+    VoiceEngine talker, listener;
+    TwoStations(quint16 port, const AudioDeviceChoice &talkerDevices, const AudioDeviceChoice &listenerDevices)
+    {
+        talker.applyDeviceChoice(talkerDevices, 0);
+        talker.setPorts(port + 1, port);
+        talker.setTransmitDestination(QHostAddress::LocalHost);
+        listener.applyDeviceChoice(listenerDevices, 0);
+        listener.setPorts(port, port + 2);
+        listener.setReceiveBindAddress(QStringLiteral("127.0.0.1"));
+    }
+};
+
 void stationCpu()
 {
-    if (WaveInDevice::deviceCount() == 0) {
+    if (audio_devices::input_count() == 0) {
         std::printf("talking and listening CPU: no sound server (run under scripts/sound-server)\n");
         return;
     }
-    WaveInDevice mic;
-    WaveCodecDevice encoder(WaveCodecDevice::Encode);
-    BroadcastSender sender;
-    mic.setPcmFormat({format_tag::Pcm, 44100, 2, 16});
-    mic.setConsumer(&encoder);
-    encoder.setConsumer(&sender);
-    sender.setPort("19400");
-    sender.setDestination(QHostAddress::LocalHost);
-    BroadcastReceiver receiver;
-    WaveCodecDevice decoder(WaveCodecDevice::Decode);
-    WaveOutDevice speaker;
-    receiver.setPort("19400");
-    receiver.setBindAddress("127.0.0.1");
-    receiver.setConsumer(&decoder);
-    decoder.setConsumer(&speaker);
+    // The default devices (-1), recording 44100 Hz stereo.
+    AudioDeviceChoice devices;
+    devices.waveIn = devices.waveOut = -1;
+    TwoStations stations(19400, devices, devices);
 
     const int seconds = 10;
     double before = cpuSeconds();
-    mic.open();
+    stations.talker.startTalking();
     run_for(seconds * 1000);
-    mic.close();
+    stations.talker.stopTalking();
+    stations.talker.closeReceiver();
     const double talking = (cpuSeconds() - before) / seconds * 100;
 
     // Listening: the other station's packets arrive; this one plays them.
-    receiver.open();
-    mic.open(); // stands in for the other station's microphone
+    stations.listener.openReceiver();
+    stations.talker.startTalking();
     run_for(1000);
     before = cpuSeconds();
     const double talkerOnly = talking;
     run_for(seconds * 1000);
     const double both = (cpuSeconds() - before) / seconds * 100;
-    mic.close();
-    receiver.close();
+    stations.talker.stopTalking();
+    stations.listener.closeReceiver();
     std::printf("station CPU (one core = 100%%): talking %.1f%%, listening %.1f%% (both ends in one process: "
                 "%.1f%%, less the talker's %.1f%%)\n",
                 talkerOnly, both - talkerOnly, both, talkerOnly);
 }
 
 // Notes when each burst of loud audio reaches it.
-class BurstDetector : public AudioComponent
+class BurstDetector : public AudioStage
 {
 public:
     explicit BurstDetector(const QElapsedTimer &clock) : m_clock(clock) {}
@@ -280,40 +289,32 @@ void mouthToEar()
         ::close(fd);
     });
 
-    WaveInDevice in, direct, heard;
-    WaveCodecDevice encoder(WaveCodecDevice::Encode), decoder(WaveCodecDevice::Decode);
-    BroadcastSender sender;
-    BroadcastReceiver receiver;
-    WaveOutDevice speakerOut;
+    // The station path: the click microphone, and speaker_b as the listener's loudspeaker.
+    AudioDeviceChoice talkerDevices, listenerDevices;
+    talkerDevices.waveIn = mic;
+    talkerDevices.recording = {format_tag::Pcm, 16000, 1, 16};
+    listenerDevices.waveOut = speaker;
+    TwoStations stations(19500, talkerDevices, listenerDevices);
+    // The measurement's own taps: the microphone heard directly, and the loudspeaker's monitor.
+    MicrophoneInput direct, heard;
     BurstDetector atMic(clock), atEar(clock);
-    in.setDeviceId(mic);
-    in.setPcmFormat({format_tag::Pcm, 16000, 1, 16});
-    in.setConsumer(&encoder);
-    encoder.setConsumer(&sender);
-    sender.setPort("19500");
-    sender.setDestination(QHostAddress::LocalHost);
-    receiver.setPort("19500");
-    receiver.setBindAddress("127.0.0.1");
-    receiver.setConsumer(&decoder);
-    decoder.setConsumer(&speakerOut);
-    speakerOut.setDeviceId(speaker);
     direct.setDeviceId(mic);
     direct.setPcmFormat({format_tag::Pcm, 16000, 1, 16});
     direct.setConsumer(&atMic);
     heard.setDeviceId(ear);
     heard.setPcmFormat({format_tag::Pcm, 16000, 1, 16});
     heard.setConsumer(&atEar);
-    receiver.open();
+    stations.listener.openReceiver();
     heard.open();
     direct.open();
-    in.open();
+    stations.talker.startTalking();
     run_for(12000);
     stop = true;
     writer.join();
-    in.close();
+    stations.talker.stopTalking();
     direct.close();
     heard.close();
-    receiver.close();
+    stations.listener.closeReceiver();
     pactl({"unload-module", micModule});
     pactl({"unload-module", earModule});
 

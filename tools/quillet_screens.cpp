@@ -1,21 +1,22 @@
 // Renders the station's windows to PNG files in the folder given as the
 // first argument, headless (QT_QPA_PLATFORM=offscreen).
-#include "dsc/input_distress_send.h"
-#include "dsc/input_mmsi.h"
-#include "dsc/input_routine.h"
-#include "reception/input_distress_ack.h"
-#include "reception/input_polling_ack.h"
-#include "reception/input_position_ack.h"
-#include "reception/input_report_ack.h"
-#include "reception/input_routine_ack.h"
-#include "reception/input_test_ack.h"
-#include "shell/About.h"
-#include "shell/Unit1.h"
-#include "shell/globals.h"
-#include "shell/setup.h"
-#include "platform/IcebergStyle.h"
-#include "platform/Tc_form_common_audioConfig.h"
-#include "platform/Modal.h"
+#include "core/station/Station.h"
+#include "ui/AlarmPanels.h"
+#include "ui/MainWindow.h"
+#include "ui/MessagePage.h"
+#include "ui/Modal.h"
+#include "ui/RadioPage.h"
+#include "ui/dialogs/AboutDialog.h"
+#include "ui/dialogs/AudioDeviceDialog.h"
+#include "ui/dialogs/ConfirmAckDialog.h"
+#include "ui/dialogs/DestinationMmsiDialog.h"
+#include "ui/dialogs/DistressAckDialog.h"
+#include "ui/dialogs/DistressAlertDialog.h"
+#include "ui/dialogs/PositionReplyDialog.h"
+#include "ui/dialogs/RoutineAckDialog.h"
+#include "ui/dialogs/RoutineCallDialog.h"
+#include "ui/dialogs/SetupDialog.h"
+#include "ui/look/IcebergStyle.h"
 
 #include <QApplication>
 #include <QDir>
@@ -45,7 +46,8 @@ int main(int argc, char *argv[])
 
     // A station of its own in a scratch folder, with no messages in the way.
     QTemporaryDir folder;
-    set_program_folder(folder.path());
+    StationEnvironment environment;
+    environment.setProgramFolder(folder.path());
     const QDir bin(QCoreApplication::applicationDirPath());
     QFile::copy(bin.filePath(QStringLiteral("channels.ini")), folder.filePath(QStringLiteral("channels.ini")));
     QDir(folder.path()).mkdir(QStringLiteral("example"));
@@ -54,8 +56,9 @@ int main(int argc, char *argv[])
     modal::set_responder([](const modal::Request &r) { return r.dialog ? int(QDialog::Rejected) : int(QMessageBox::Ok); });
 
     bool ok = true;
-    TForm1 form;
+    MainWindow form(environment);
     form.show();
+    Station &station = form.station();
     // A little traffic, so the log shows its markers.
     for (const char *d : {
              "TXMMSI=269070001,RXMMSI=xxxxxxxxx,FORMAT=DISTRESS    ,CATEGORY=-           ,INFO1=-           ,"
@@ -68,10 +71,10 @@ int main(int argc, char *argv[])
              "DANGER=00,LATD=99,LATM=99,LATC=999,NS=N,LOND=999,LONM=99,LONC=999,EW=E,TIME=99:99,CH=16,COMPLY=N",
              "TXMMSI=233000003,RXMMSI=274111001,FORMAT=INDIVIDUAL  ,CATEGORY=SAFETY      ,INFO1=POS REPORT  ,"
              "DANGER=00,LATD=43,LATM=27,LATC=123,NS=N,LOND=007,LONM=45,LONC=010,EW=E,TIME=10:40,CH=16,COMPLY=N"})
-        form.UDP_RXUDPRead(QByteArray(d));
-    form.timer_distressTimer(); // one panel in its alarm colour
+        station.receive(QByteArray(d));
+    form.alarmPanels()->tick(AlarmClass::Distress); // one panel in its alarm colour
     ok &= save(form, out + QStringLiteral("/main_messages.png"));
-    form.pager->setCurrentWidget(form.page_vhf);
+    form.pages()->setCurrentWidget(form.radioPage());
     // Let the file lists read the folder.
     QEventLoop settle;
     QTimer::singleShot(300, &settle, &QEventLoop::quit);
@@ -79,12 +82,12 @@ int main(int argc, char *argv[])
     ok &= save(form, out + QStringLiteral("/main_radio.png"));
 
     {
-        TFrmSetup setup;
+        SetupDialog setup(station.settingsPath());
         setup.show();
         ok &= save(setup, out + QStringLiteral("/setup.png"));
     }
     {
-        TAboutBox about(&form);
+        AboutDialog about(&form);
         about.show();
         ok &= save(about, out + QStringLiteral("/about.png"));
     }
@@ -94,45 +97,46 @@ int main(int argc, char *argv[])
         ok &= save(d, out + QStringLiteral("/%1.png").arg(QLatin1String(name)));
     };
     {
-        TfrmRoutine d(&form);
+        RoutineCallDialog d(&form);
         dialog(d, "input_routine");
     }
     {
-        Tfrm_input_mmsi d(&form);
+        DestinationMmsiDialog d(&form);
         dialog(d, "input_mmsi");
     }
     {
-        TfrmDistressSend d(&form);
+        DistressAlertDialog d(&form);
         dialog(d, "input_distress_send");
     }
     {
-        TfrmDistress d(&form, *form.message_grid, 1);
+        DistressAckDialog d(&form, station.log().row(0));
         dialog(d, "input_distress_ack");
     }
     {
-        TfrmRoutineAck d(&form, *form.message_grid, 2);
+        RoutineAckDialog d(&form, station.log().row(1));
         dialog(d, "input_routine_ack");
     }
     {
-        TfrmPositionAck d(&form);
+        PositionReplyDialog d(&form, [&station] { return station.drawFix(); });
         dialog(d, "input_position_ack");
     }
     {
-        TfrmPollingAck d(&form);
+        ConfirmAckDialog d(ConfirmAckDialog::Polling, &form);
         dialog(d, "input_polling_ack");
     }
     {
-        TfrmTestAck d(&form);
+        ConfirmAckDialog d(ConfirmAckDialog::Test, &form);
         dialog(d, "input_test_ack");
     }
     {
-        TfrmReportAck d(&form);
+        ConfirmAckDialog d(ConfirmAckDialog::PositionReport, &form);
         dialog(d, "input_report_ack");
     }
     {
-        form.audioConfig->show();
-        ok &= save(*form.audioConfig, out + QStringLiteral("/audio_config.png"));
-        form.audioConfig->hide();
+        auto *audio = form.findChild<AudioDeviceDialog *>();
+        audio->show();
+        ok &= save(*audio, out + QStringLiteral("/audio_config.png"));
+        audio->hide();
     }
     return ok ? 0 : 1;
 }

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "platform/AudioComponent.h"
+#include "voice/AudioStage.h"
 
 #include <QMutex>
 #include <QVector>
 
 // The end of a chain in a test: keeps the PCM it is fed (first channel).
-class PcmCapture : public AudioComponent
+class PcmCapture : public AudioStage
 {
 public:
     QVector<short> samples() const

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Ascii.h"
+#include "core/text/Ascii.h"
 
 #include <QStringList>
 #include <QTest>

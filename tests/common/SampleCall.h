@@ -1,16 +1,16 @@
 #pragma once
 
-#include "dsc/TDscCall.h"
+#include "core/dsc/DscCall.h"
 
 #include <QString>
 
 // A call as composers leave it: words padded to twelve characters and the
 // fix 41°07.512 N 009°33.048 E taken at 10:42.
-inline TDscCall sample_call(const QString &from, const QString &to, const QString &format, const QString &category,
+inline DscCall sample_call(const QString &from, const QString &to, const QString &format, const QString &category,
                             const QString &info, const QString &danger = QStringLiteral("00"),
                             const QString &channel = QStringLiteral("16"))
 {
-    TDscCall c;
+    DscCall c;
     c.TXMMSI = from;
     c.RXMMSI = to;
     c.FORMAT = format.leftJustified(12);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/globals.h"
+#include "core/env/StationEnvironment.h"
 
 #include <QDir>
 #include <QFile>
@@ -18,15 +18,17 @@ inline void install_station_files(const QString &folder, bool messages = false)
             QFile::copy(source.filePath(name), folder + QStringLiteral("/example/") + name);
 }
 
-// A station folder with its own quillet.ini and the channel table, for tests
-// that build real windows.
+// A station folder with its own quillet.ini and the channel table, and an
+// environment whose program folder it is, for tests that build stations.
 class StationFolder
 {
 public:
     explicit StationFolder(const QByteArray &ini = "[radio]\nmmsi=274111001\ngroup=027411101\n",
                            bool messages = false)
     {
-        set_program_folder(m_dir.path());
+        // Started from its own folder, as from a desktop launcher.
+        m_environment.setProgramFolder(m_dir.path());
+        m_environment.setStartFolder(m_dir.path());
         install_station_files(m_dir.path(), messages);
         write(ini);
     }
@@ -37,7 +39,10 @@ public:
             f.write(ini);
     }
     QString path() const { return m_dir.path(); }
+    // Changes apply to stations made after them.
+    StationEnvironment &environment() { return m_environment; }
 
 private:
     QTemporaryDir m_dir;
+    StationEnvironment m_environment;
 };

@@ -1,8 +1,0 @@
-#include "input_mmsi.h"
-
-Tfrm_input_mmsi::Tfrm_input_mmsi(QWidget *owner)
-    : DestinationDialog(owner, QSize(263, 149), CloseButton, QStringLiteral(" Input destination MMSI "),
-                        QRect(8, 8, 247, 84), 108)
-{
-    setObjectName(QStringLiteral("frm_input_mmsi"));
-}

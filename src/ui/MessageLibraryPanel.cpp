@@ -1,0 +1,220 @@
+#include "MessageLibraryPanel.h"
+
+#include "Modal.h"
+#include "voice/VoiceEngine.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFileSystemModel>
+#include <QListView>
+#include <QPushButton>
+#include <QStorageInfo>
+#include <QTimer>
+#include <QTreeView>
+#include <cerrno>
+#include <cstring>
+
+MessageLibraryPanel::MessageLibraryPanel(VoiceEngine &engine, const QString &homeFolder, QWidget *parent)
+    : QGroupBox(QStringLiteral(" Audio Files "), parent), m_engine(engine), m_homeFolder(homeFolder)
+{
+    setObjectName(QStringLiteral("GroupBox3"));
+    driveSel = new QComboBox(this);
+    driveSel->setObjectName(QStringLiteral("driveSel"));
+    driveSel->setGeometry(10, 24, 240, 24);
+    driveSel->setAccessibleName(QStringLiteral("Drive"));
+    for (const QStorageInfo &volume : QStorageInfo::mountedVolumes())
+        if (volume.isValid() && volume.isReady() && !volume.isReadOnly())
+            driveSel->addItem(volume.rootPath());
+    folderModel = new QFileSystemModel(this);
+    folderModel->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot);
+    folderModel->setRootPath(QStringLiteral("/"));
+    DirectorySel = new QTreeView(this);
+    DirectorySel->setObjectName(QStringLiteral("DirectorySel"));
+    DirectorySel->setGeometry(10, 54, 240, 310);
+    DirectorySel->setModel(folderModel);
+    DirectorySel->setHeaderHidden(true);
+    for (int c = 1; c < folderModel->columnCount(); ++c)
+        DirectorySel->hideColumn(c);
+    DirectorySel->setAccessibleName(QStringLiteral("Folders"));
+    fileModel = new QFileSystemModel(this);
+    fileModel->setFilter(QDir::Files);
+    fileModel->setNameFilters({QStringLiteral("*.wav")});
+    fileModel->setNameFilterDisables(false);
+    FileList = new QListView(this);
+    FileList->setObjectName(QStringLiteral("FileList"));
+    FileList->setGeometry(258, 24, 256, 340);
+    FileList->setModel(fileModel);
+    FileList->setSelectionMode(QAbstractItemView::SingleSelection);
+    FileList->setAccessibleName(QStringLiteral("Audio files"));
+    connect(driveSel, &QComboBox::textActivated, this,
+            [this](const QString &root) { DirectorySel->setRootIndex(folderModel->index(root)); });
+    connect(DirectorySel, &QTreeView::clicked, this, [this](const QModelIndex &index) {
+        QString error;
+        showFolder(folderModel->filePath(index), &error);
+    });
+
+    const char *names[] = {"btn_play", "btn_stop", "btn_send", "btn_rename", "btn_delete"};
+    const char *captions[] = {"Play", "Stop", "TX", "Edit", "Trash"};
+    const char *tips[] = {"Play the selected audio", "Stop current playback", "Broadcast selected audio",
+                          "Edit selected audio", "Delete selected audio"};
+    QPushButton **buttons[] = {&btn_play, &btn_stop, &btn_send, &btn_rename, &btn_delete};
+    void (MessageLibraryPanel::*handlers[])() = {&MessageLibraryPanel::play, &MessageLibraryPanel::stop,
+                                                  &MessageLibraryPanel::transmit, &MessageLibraryPanel::rename,
+                                                  &MessageLibraryPanel::trash};
+    for (int i = 0; i < 5; ++i) {
+        auto *b = new QPushButton(QLatin1String(captions[i]), this);
+        b->setObjectName(QLatin1String(names[i]));
+        b->setGeometry(10 + i * 102, 376, 96, 30);
+        QFont bold = b->font();
+        bold.setBold(true);
+        b->setFont(bold);
+        b->setToolTip(QLatin1String(tips[i]));
+        connect(b, &QPushButton::clicked, this, handlers[i]);
+        *buttons[i] = b;
+    }
+    btn_stop->setEnabled(false);
+
+    timer_player = new QTimer(this);
+    timer_player->setObjectName(QStringLiteral("timer_player"));
+    timer_player->setInterval(100);
+    connect(timer_player, &QTimer::timeout, this, &MessageLibraryPanel::tick);
+}
+
+bool MessageLibraryPanel::showFolder(const QString &path, QString *error)
+{
+    const QDir dir(path);
+    if (!dir.exists()) {
+        *error = QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), QString::fromLocal8Bit(std::strerror(ENOENT)));
+        return false;
+    }
+    const QString absolute = dir.absolutePath();
+    // The folder list makes its folder the working directory.
+    QDir::setCurrent(absolute);
+    DirectorySel->setRootIndex(folderModel->index(QFileInfo(absolute).path()));
+    DirectorySel->setCurrentIndex(folderModel->index(absolute));
+    FileList->setRootIndex(fileModel->setRootPath(absolute));
+    return true;
+}
+
+QString MessageLibraryPanel::selectedFile() const
+{
+    const QModelIndex index = FileList->currentIndex();
+    if (!index.isValid() || !FileList->selectionModel()->isSelected(index))
+        return QString();
+    return fileModel->filePath(index);
+}
+
+bool MessageLibraryPanel::requireSelection(QString *path)
+{
+    *path = selectedFile();
+    if (path->isEmpty()) {
+        modal::message(window(), QMessageBox::Information, QStringLiteral("Please select an audio file !"));
+        return false;
+    }
+    return true;
+}
+
+void MessageLibraryPanel::setBusy(bool busy)
+{
+    for (QWidget *w : {btn_play, btn_delete, btn_send, btn_rename})
+        w->setEnabled(!busy);
+    btn_stop->setEnabled(busy);
+    emit busyChanged(busy);
+}
+
+void MessageLibraryPanel::play()
+{
+    QString path;
+    if (!requireSelection(&path))
+        return;
+    m_engine.playFile(path);
+    setBusy(true);
+    timer_player->start();
+}
+
+void MessageLibraryPanel::transmit()
+{
+    QString path;
+    if (!requireSelection(&path))
+        return;
+    m_engine.transmitFile(path);
+    setBusy(true);
+    emit pushToTalkAllowed(false);
+    timer_player->start();
+}
+
+void MessageLibraryPanel::stop()
+{
+    m_engine.stopFile();
+    setBusy(false);
+}
+
+void MessageLibraryPanel::tick()
+{
+    QString status;
+    const bool playing = m_engine.isPlayingFile();
+    const bool sending = m_engine.isTransmitting();
+    if (playing)
+        status = QStringLiteral("PLAY");
+    if (sending)
+        status = QStringLiteral("BROADCAST");
+    emit transmitting(sending);
+    if (!playing && !sending) {
+        status = QStringLiteral("STOPPED");
+        timer_player->stop();
+        stop();
+        emit pushToTalkAllowed(true);
+    }
+    emit playerStatus(status);
+}
+
+void MessageLibraryPanel::rename()
+{
+    QString path;
+    if (!requireSelection(&path))
+        return;
+    QFileDialog dialog(window());
+    dialog.setObjectName(QStringLiteral("SaveDialog1"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    // An existing name is refused below; the dialog need not ask about replacing it.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("wav"));
+    dialog.setNameFilter(QStringLiteral("wav (*.wav)"));
+    dialog.setDirectory(m_homeFolder);
+    dialog.selectFile(QFileInfo(path).fileName());
+    if (modal::exec_dialog(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    const QString target = dialog.selectedFiles().first();
+    // A move never overwrites: QFile::rename refuses an existing target.
+    if (QFileInfo(target) == QFileInfo(path) || !QFile::rename(path, target))
+        modal::show_error(QStringLiteral("Unable to create new audio file."));
+}
+
+bool MessageLibraryPanel::sendToTrash(const QString &path, QWidget *owner)
+{
+    const auto answer = modal::message(owner, QMessageBox::Question,
+                                       QStringLiteral("Are you sure you want to move \"%1\" to the Trash?")
+                                           .arg(QFileInfo(path).fileName()),
+                                       QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes,
+                                       QStringLiteral("Move to Trash"));
+    if (answer != QMessageBox::Yes)
+        return false; // declined: nothing more to say
+    if (!QFile::moveToTrash(path)) {
+        modal::show_error(QStringLiteral("Could not send ") + path + QStringLiteral(" to RecycleBin"));
+        return false;
+    }
+    return true;
+}
+
+void MessageLibraryPanel::trash()
+{
+    QString path;
+    if (!requireSelection(&path))
+        return;
+    if (QFileInfo::exists(path) && sendToTrash(path, window()))
+        QApplication::beep();
+}

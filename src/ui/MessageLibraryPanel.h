@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QGroupBox>
+#include <QString>
+
+class QComboBox;
+class QFileSystemModel;
+class QListView;
+class QPushButton;
+class QTimer;
+class QTreeView;
+class VoiceEngine;
+
+// The recorded message library: a folder of WAV files to play on the
+// loudspeaker, send on the channel like microphone audio, rename, or put in
+// the trash.
+class MessageLibraryPanel : public QGroupBox
+{
+    Q_OBJECT
+public:
+    // homeFolder: the station's own message folder, where renaming starts.
+    MessageLibraryPanel(VoiceEngine &engine, const QString &homeFolder, QWidget *parent = nullptr);
+
+    // The folder lists show path, which becomes the working directory;
+    // false (and the error text) when it is missing.
+    bool showFolder(const QString &path, QString *error);
+    // The file selected in the list; empty when none is.
+    QString selectedFile() const;
+
+    void play();
+    void transmit();
+    void stop();
+    void rename();
+    void trash();
+    // Every 100 ms while a file plays or is sent.
+    void tick();
+
+    // Moves path to the desktop's trash after the confirmation the desktop
+    // would ask for; true when it went.
+    static bool sendToTrash(const QString &path, QWidget *owner);
+
+    QComboBox *driveSel = nullptr;
+    QTreeView *DirectorySel = nullptr;
+    QListView *FileList = nullptr;
+    QFileSystemModel *folderModel = nullptr, *fileModel = nullptr;
+    QPushButton *btn_play = nullptr, *btn_stop = nullptr, *btn_send = nullptr, *btn_rename = nullptr,
+                *btn_delete = nullptr;
+    QTimer *timer_player = nullptr;
+
+signals:
+    // A file plays or is sent: the rest of the radio page waits.
+    void busyChanged(bool busy);
+    // Push-to-talk is refused while a file is sent.
+    void pushToTalkAllowed(bool allowed);
+    // The transmit indicator follows the encoder while a file is sent.
+    void transmitting(bool on);
+    // "PLAY", "BROADCAST", "STOPPED".
+    void playerStatus(const QString &status);
+
+private:
+    bool requireSelection(QString *path);
+    void setBusy(bool busy);
+
+    VoiceEngine &m_engine;
+    QString m_homeFolder;
+};

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QWidget>
+#include <array>
+
+class MessageLibraryPanel;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QTimer;
+class Station;
+class VoiceEngine;
+
+// The "VHF Radio" page: the channel selector with its display, the console
+// with push-to-talk, and the message library.
+class RadioPage : public QWidget
+{
+    Q_OBJECT
+public:
+    RadioPage(Station &station, VoiceEngine &engine, const QString &messageFolder, QWidget *parent = nullptr);
+
+    MessageLibraryPanel *library() const { return m_library; }
+
+    // The start channel on the display, its ports set for the streams' next opening.
+    void showStartChannel();
+    // The bind-address list, index selected (none when off the list); the
+    // voice receiver binds to its text from its next opening.
+    void setBindAddresses(const QStringList &addresses, int index);
+    QString receiveBindAddress() const;
+
+    void pushToTalkPressed();
+    void pushToTalkReleased();
+
+    QGroupBox *GroupBox1 = nullptr, *GroupBox2 = nullptr;
+    QWidget *pnl_channel = nullptr;
+    QLabel *lbl_channel = nullptr, *lbl_mode = nullptr, *lbl_TX = nullptr, *lbl_RX = nullptr;
+    QPushButton *btn_UP = nullptr, *btn_down = nullptr, *btn_16 = nullptr;
+    std::array<QPushButton *, 6> btn_ch{};
+    QLabel *Image1 = nullptr, *img_btn_ptt = nullptr;
+    QComboBox *ComboBox1 = nullptr;
+    QTimer *Timer_busy = nullptr;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void tuned(int row);
+    void voiceArrived();
+    void checkVoiceStillArriving();
+
+    Station &m_station;
+    VoiceEngine &m_engine;
+    MessageLibraryPanel *m_library = nullptr;
+    int m_packetsSeen = 0;
+};

@@ -1,0 +1,3 @@
+#include "VoiceLogging.h"
+
+Q_LOGGING_CATEGORY(lcVoice, "quillet.voice", QtWarningMsg)

@@ -1,0 +1,263 @@
+#include "RunFor.h"
+#include "ModalScript.h"
+#include "SoxTone.h"
+#include "StationFixture.h"
+#include "Tone.h"
+#include "VoiceListener.h"
+#include "WavSamples.h"
+#include "ui/MainWindow.h"
+#include "ui/MessageLibraryPanel.h"
+#include "ui/RadioPage.h"
+#include "voice/AudioDevices.h"
+#include "voice/GsmCodecStage.h"
+#include "voice/SpeakerOutput.h"
+#include "voice/VoiceEngine.h"
+#include "voice/VoiceReceiver.h"
+#include "voice/VoiceSender.h"
+#include "voice/WavFileSource.h"
+
+#include <QDir>
+#include <QEventLoop>
+#include <QFileDialog>
+#include <QFileSystemModel>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+// Runs the event loop until the player's timer stops by itself.
+bool runUntilStopped(MainWindow &form, int limitMs)
+{
+    QEventLoop loop;
+    QTimer check;
+    QObject::connect(&check, &QTimer::timeout, [&] {
+        if (!form.radioPage()->library()->timer_player->isActive())
+            loop.quit();
+    });
+    check.start(10);
+    QTimer::singleShot(limitMs, &loop, &QEventLoop::quit);
+    loop.exec();
+    return !form.radioPage()->library()->timer_player->isActive();
+}
+
+void select(MainWindow &form, const QString &name)
+{
+    const QModelIndex index = form.radioPage()->library()->fileModel->index(form.messageFolder() + "/" + name);
+    form.radioPage()->library()->FileList->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+}
+
+bool idle(const MainWindow &form)
+{
+    return form.radioPage()->library()->btn_play->isEnabled() && !form.radioPage()->library()->btn_stop->isEnabled() && form.radioPage()->library()->btn_send->isEnabled()
+           && form.radioPage()->library()->btn_rename->isEnabled() && form.radioPage()->library()->btn_delete->isEnabled() && form.radioPage()->GroupBox1->isEnabled();
+}
+
+} // namespace
+
+class TestAudioLibrary : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void badFilesPlayNothing_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("not a WAV") << QByteArray("this is not audio at all, only words");
+        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("header only") << QByteArray("RIFF\x24\x00\x00\x00WAVEfmt ", 16);
+    }
+    void badFilesPlayNothing()
+    {
+        QFETCH(QByteArray, bytes);
+        StationFolder folder;
+        QFile f(QString(folder.path() + "/example") + "/broken.wav");
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+        f.close();
+        MainWindow form(folder.environment());
+        form.show();
+        select(form, "broken.wav");
+        form.radioPage()->library()->btn_play->click();
+        QVERIFY(!form.voice().fileSource().isActive());
+        QVERIFY(!form.radioPage()->library()->btn_play->isEnabled()); // busy until the next tick
+        form.radioPage()->library()->tick();
+        QCOMPARE(form.statusText(3), QString("STOPPED"));
+        QVERIFY(idle(form));
+        QVERIFY(!form.radioPage()->library()->timer_player->isActive());
+        form.radioPage()->library()->btn_send->click();
+        form.radioPage()->library()->tick();
+        QVERIFY(idle(form));
+        QVERIFY(form.voice().receiver().isActive() && form.radioPage()->img_btn_ptt->isEnabled());
+    }
+
+    void nothingSelected()
+    {
+        StationFolder folder("[radio]\n", true);
+        MainWindow form(folder.environment());
+        form.show();
+        ModalScript script;
+        for (int i = 0; i < 4; ++i)
+            script.message("Please select an audio file !");
+        for (QPushButton *b : {form.radioPage()->library()->btn_play, form.radioPage()->library()->btn_send, form.radioPage()->library()->btn_rename, form.radioPage()->library()->btn_delete})
+            b->click();
+        QVERIFY2(script.problems().isEmpty(), qPrintable(script.problems()));
+        QVERIFY(idle(form) && !form.radioPage()->library()->timer_player->isActive());
+    }
+
+    void transmitIsHeardOnTheChannel()
+    {
+        StationFolder folder;
+        QVERIFY(make_tone_wav(QString(folder.path() + "/example") + "/tone.wav", 1000, 1.2));
+        MainWindow form(folder.environment());
+        form.voice().setTransmitDestination(QHostAddress::LocalHost); // never a broadcast on this machine
+        form.show();
+        // Another station on channel 16, recording what it would play.
+        QTemporaryDir dir;
+        VoiceListener other(17016, dir.filePath("heard.wav"));
+        VoiceReceiver &receiver = other.receiver;
+        QVERIFY(receiver.open());
+
+        select(form, "tone.wav");
+        form.radioPage()->library()->btn_send->click();
+        QVERIFY(form.voice().encoder().isActive() && form.voice().sender().isActive());
+        QVERIFY(!form.voice().receiver().isActive()); // the sender does not listen meanwhile
+        QVERIFY(!form.radioPage()->img_btn_ptt->isEnabled() && !form.radioPage()->GroupBox1->isEnabled());
+        run_for(300);
+        QCOMPARE(form.statusText(3), QString("BROADCAST"));
+        QVERIFY(!form.radioPage()->lbl_TX->isHidden());
+        QVERIFY(runUntilStopped(form, 4000));
+        QCOMPARE(form.statusText(3), QString("STOPPED"));
+        QVERIFY(idle(form));
+        QVERIFY(form.voice().receiver().isActive() && form.radioPage()->img_btn_ptt->isEnabled() && form.radioPage()->lbl_TX->isHidden());
+        run_for(200);
+        receiver.close();
+        int rate = 0;
+        const QVector<short> heard = read_wav(dir.filePath("heard.wav"), &rate);
+        QVERIFY2(has_tone(heard, rate, 1000, 2000),
+                 qPrintable(QStringLiteral("%1 samples at %2 Hz; 1000 Hz at %3, 700 Hz at %4, 1450 Hz at %5")
+                                .arg(heard.size())
+                                .arg(rate)
+                                .arg(tone_amplitude(heard, rate, 1000))
+                                .arg(tone_amplitude(heard, rate, 700))
+                                .arg(tone_amplitude(heard, rate, 1450))));
+    }
+
+    void stopDuringTransmission()
+    {
+        StationFolder folder;
+        QVERIFY(make_tone_wav(QString(folder.path() + "/example") + "/tone.wav", 1000, 3));
+        MainWindow form(folder.environment());
+        form.voice().setTransmitDestination(QHostAddress::LocalHost);
+        form.show();
+        select(form, "tone.wav");
+        form.radioPage()->library()->btn_send->click();
+        run_for(300);
+        form.radioPage()->library()->btn_stop->click();
+        QVERIFY(form.voice().receiver().isActive()); // reception resumes at once
+        QVERIFY(!form.voice().encoder().isActive());
+        QVERIFY(idle(form));
+        QVERIFY(!form.radioPage()->img_btn_ptt->isEnabled()); // until the next tick
+        form.radioPage()->library()->tick();
+        QVERIFY(form.radioPage()->img_btn_ptt->isEnabled());
+        QCOMPARE(form.statusText(3), QString("STOPPED"));
+    }
+
+    void playToTheEnd()
+    {
+        if (audio_devices::find(-1, false).isNull())
+            QSKIP("no playback device: scripts/test starts a sound server");
+        StationFolder folder("[radio]\n", true);
+        MainWindow form(folder.environment());
+        form.show();
+        select(form, "mayday.wav");
+        // The shortest way to the end: a file of its own, half a second long.
+        QVERIFY(make_tone_wav(QString(folder.path() + "/example") + "/short.wav", 440, 0.5));
+        select(form, "short.wav");
+        form.radioPage()->library()->btn_play->click();
+        QVERIFY(form.voice().fileSource().isActive() && form.voice().fileSpeaker().isActive());
+        QVERIFY(!form.radioPage()->GroupBox1->isEnabled() && form.radioPage()->library()->btn_stop->isEnabled());
+        run_for(150);
+        QCOMPARE(form.statusText(3), QString("PLAY"));
+        QVERIFY(runUntilStopped(form, 3000));
+        QCOMPARE(form.statusText(3), QString("STOPPED"));
+        QVERIFY(idle(form));
+    }
+
+    void renameNeverOverwrites()
+    {
+        StationFolder folder("[radio]\n", true);
+        MainWindow form(folder.environment());
+        form.show();
+        const QString example = QString(folder.path() + "/example");
+        const QByteArray panPan = [&] {
+            QFile f(example + "/pan_pan.wav");
+            return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+        }();
+        auto renameTo = [&](const QString &name, bool accept) {
+            ModalScript script;
+            script.dialog<QFileDialog>([&](QFileDialog &d) {
+                [&] {
+                    QCOMPARE(d.objectName(), QString("SaveDialog1"));
+                    QCOMPARE(QDir(d.directory()).absolutePath(), QDir(example).absolutePath());
+                    QCOMPARE(d.defaultSuffix(), QString("wav"));
+                }();
+                d.selectFile(name);
+                if (!accept)
+                    return int(QDialog::Rejected);
+                // As the user would: the name typed, then the Save button.
+                if (auto *edit = d.findChild<QLineEdit *>("fileNameEdit"))
+                    edit->setText(name);
+                QMetaObject::invokeMethod(&d, "accept", Qt::DirectConnection);
+                return d.result();
+            });
+            if (name == "radio_check.wav" && accept)
+                script.message("Unable to create new audio file.");
+            select(form, "pan_pan.wav");
+            form.radioPage()->library()->btn_rename->click();
+            return script.problems();
+        };
+        QCOMPARE(renameTo("radio_check.wav", true), QString()); // exists: refused
+        QVERIFY(QFile::exists(example + "/pan_pan.wav"));
+        QCOMPARE(renameTo("pan_pan_copy.wav", false), QString()); // cancelled
+        QVERIFY(QFile::exists(example + "/pan_pan.wav") && !QFile::exists(example + "/pan_pan_copy.wav"));
+        QCOMPARE(renameTo("urgency.wav", true), QString());
+        QVERIFY(!QFile::exists(example + "/pan_pan.wav"));
+        QFile moved(example + "/urgency.wav");
+        QVERIFY(moved.open(QIODevice::ReadOnly));
+        QCOMPARE(moved.readAll(), panPan);
+    }
+
+    void trashGoesToTheDesktopTrash()
+    {
+        QTemporaryDir home;
+        qputenv("XDG_DATA_HOME", home.path().toLocal8Bit());
+        StationFolder folder("[radio]\n", true);
+        MainWindow form(folder.environment());
+        form.show();
+        const QString question = "Are you sure you want to move \"securite.wav\" to the Trash?";
+        {
+            ModalScript declined;
+            declined.message(question, QMessageBox::No);
+            select(form, "securite.wav");
+            form.radioPage()->library()->btn_delete->click();
+            QVERIFY2(declined.problems().isEmpty(), qPrintable(declined.problems()));
+            QVERIFY(QFile::exists(QString(folder.path() + "/example") + "/securite.wav"));
+        }
+        ModalScript script;
+        script.message(question, QMessageBox::Yes);
+        select(form, "securite.wav");
+        form.radioPage()->library()->btn_delete->click();
+        QVERIFY2(script.problems().isEmpty(), qPrintable(script.problems()));
+        QVERIFY(!QFile::exists(QString(folder.path() + "/example") + "/securite.wav"));
+        QVERIFY(QFile::exists(home.path() + "/Trash/files/securite.wav"));
+        qunsetenv("XDG_DATA_HOME");
+    }
+};
+
+QTEST_MAIN(TestAudioLibrary)
+#include "tst_audio_library.moc"

@@ -1,0 +1,156 @@
+// The radio page: channel selection and its display, the receive indicator,
+// push-to-talk without a microphone.
+#include "ModalScript.h"
+#include "StationFixture.h"
+#include "Widgets.h"
+#include "core/station/Station.h"
+#include "ui/MainWindow.h"
+#include "ui/RadioPage.h"
+#include "voice/MicrophoneInput.h"
+#include "voice/VoiceEngine.h"
+#include "voice/VoicePacket.h"
+#include "voice/VoiceReceiver.h"
+#include "voice/VoiceSender.h"
+#include "voice/AudioDevices.h"
+
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QLabel>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+#include <QTimer>
+#include <QUdpSocket>
+
+class TestRadioPage : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void channelSelection()
+    {
+        StationFolder folder("[radio]\nbase_port=18000\n");
+        MainWindow form(folder.environment());
+        form.show();
+        QCOMPARE(form.station().channelSelector().row(), 16);
+        QCOMPARE(form.radioPage()->lbl_channel->text(), QString("16"));
+        QCOMPARE(form.radioPage()->lbl_mode->text(), QString("SIM"));
+        QCOMPARE(form.voice().receiver().port(), QString("18016"));
+        QCOMPARE(form.voice().sender().port(), QString("18016"));
+
+        const QList<std::tuple<QPushButton *, int, QString>> presses{
+            {form.radioPage()->btn_ch[2], 40, "72"}, {form.radioPage()->btn_ch[0], 6, "06"},  {form.radioPage()->btn_down, 5, "05"}, {form.radioPage()->btn_16, 16, "16"},
+            {form.radioPage()->btn_ch[5], 52, "84"}, {form.radioPage()->btn_ch[1], 9, "09"},  {form.radioPage()->btn_ch[3], 45, "77"}, {form.radioPage()->btn_ch[4], 48, "80"},
+            {form.radioPage()->btn_UP, 49, "81"}};
+        for (const auto &[button, row, shown] : presses) {
+            button->click();
+            QCOMPARE(form.station().channelSelector().row(), row);
+            QCOMPARE(form.radioPage()->lbl_channel->text(), shown);
+            QCOMPARE(form.voice().receiver().port(), QString::number(18000 + row));
+            QCOMPARE(form.voice().sender().port(), QString::number(18000 + row));
+            QVERIFY(form.voice().receiver().isActive()); // reopened on the new port
+        }
+        form.station().channelSelector().select(1);
+        form.radioPage()->btn_down->click();
+        QCOMPARE(form.station().channelSelector().row(), 56);
+        form.radioPage()->btn_UP->click();
+        QCOMPARE(form.station().channelSelector().row(), 1);
+    }
+
+    void oneDigitChannelIsPaddedOnlyAtStart()
+    {
+        StationFolder folder;
+        QFile ini(folder.path() + "/channels.ini");
+        QVERIFY(ini.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        ini.write("[channels]\n16=6\n216=SIM\n");
+        ini.close();
+        MainWindow form(folder.environment());
+        form.show();
+        QCOMPARE(form.radioPage()->lbl_channel->text(), QString("06"));
+        form.radioPage()->btn_16->click();
+        QCOMPARE(form.radioPage()->lbl_channel->text(), QString("6"));
+    }
+
+    void startsWithoutTheTable()
+    {
+        StationFolder folder;
+        QFile::remove(folder.path() + "/channels.ini");
+        ModalScript script;
+        script.message("Load channels.ini failed!\r\nNo such file or directory").message("Please check installation path.");
+        MainWindow form(folder.environment());
+        form.show();
+        QVERIFY2(script.problems().isEmpty(), qPrintable(script.problems()));
+        QCOMPARE(form.radioPage()->lbl_channel->text(), QString()); // empty display, and on it goes
+        QCOMPARE(form.voice().receiver().port(), QString("17016"));
+        QVERIFY(form.voice().receiver().isActive());
+        form.radioPage()->btn_ch[2]->click();
+        QCOMPARE(form.voice().receiver().port(), QString("17040"));
+    }
+    void receiveIndicatorFollowsThePackets()
+    {
+        StationFolder folder;
+        MainWindow form(folder.environment());
+        form.show();
+        form.pages()->setCurrentWidget(form.radioPage());
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QVERIFY(form.voice().receiver().isActive());
+        QVERIFY(!form.radioPage()->lbl_RX->isVisible());
+
+        QUdpSocket talker;
+        const QByteArray packet = voice_packet::build(3, 0, {format_tag::Gsm610, 8000, 1, 0}, QByteArray(65, '\0'));
+        QElapsedTimer sinceLast;
+        int sent = 0;
+        QTimer every40ms;
+        QEventLoop talking;
+        QObject::connect(&every40ms, &QTimer::timeout, [&] {
+            talker.writeDatagram(packet, QHostAddress::LocalHost, 17016);
+            sinceLast.start();
+            if (++sent == 20) {
+                every40ms.stop();
+                talking.quit();
+            }
+        });
+        every40ms.start(40);
+        talking.exec();
+        QVERIFY(form.radioPage()->lbl_RX->isVisible()); // on without flicker through the burst
+        QVERIFY(form.radioPage()->Timer_busy->isActive());
+
+        QEventLoop off;
+        QTimer watch;
+        QObject::connect(&watch, &QTimer::timeout, [&] {
+            if (!form.radioPage()->lbl_RX->isVisible())
+                off.quit();
+        });
+        watch.start(5);
+        QTimer::singleShot(2000, &off, &QEventLoop::quit);
+        off.exec();
+        const qint64 after = sinceLast.elapsed();
+        QVERIFY2(!form.radioPage()->lbl_RX->isVisible(), "the indicator stayed on");
+        // One to two ticks of 200 ms after the last packet, give or take scheduling.
+        QVERIFY2(after >= 180 && after <= 480, qPrintable(QString::number(after)));
+    }
+
+    void pushToTalkWithoutMicrophone()
+    {
+        if (audio_devices::input_count() > 0)
+            QSKIP("this machine has a recording device; the sound server test covers push-to-talk");
+        StationFolder folder;
+        MainWindow form(folder.environment());
+        form.show();
+        form.pages()->setCurrentWidget(form.radioPage());
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        ModalScript script;
+        script.message("Please check audio source (microphone) !");
+        QTest::mousePress(form.radioPage()->img_btn_ptt, Qt::LeftButton);
+        QVERIFY2(script.problems().isEmpty(), qPrintable(script.problems()));
+        QVERIFY(form.radioPage()->lbl_TX->isVisible());
+        QVERIFY(form.voice().receiver().isActive()); // reception goes on
+        QVERIFY(!form.voice().microphone().isActive());
+        QTest::mouseRelease(form.radioPage()->img_btn_ptt, Qt::RightButton); // any button counts
+        QVERIFY(!form.radioPage()->lbl_TX->isVisible());
+        QVERIFY(form.voice().receiver().isActive());
+    }
+};
+
+QTEST_MAIN(TestRadioPage)
+#include "tst_radio_page.moc"
