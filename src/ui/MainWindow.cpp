@@ -42,27 +42,27 @@ MainWindow::MainWindow(StationEnvironment environment, QWidget *parent)
     setFont(station_font(8));
 
     buildMenu();
-    AdvPanel1 = new QWidget(this);
-    AdvPanel1->setObjectName(QStringLiteral("AdvPanel1"));
-    AdvPanel1->setAutoFillBackground(true);
-    QPalette panelPalette = AdvPanel1->palette();
+    m_background = new QWidget(this);
+    m_background->setObjectName(QStringLiteral("AdvPanel1"));
+    m_background->setAutoFillBackground(true);
+    QPalette panelPalette = m_background->palette();
     panelPalette.setColor(QPalette::Window, station_colours::Window);
-    AdvPanel1->setPalette(panelPalette);
-    setCentralWidget(AdvPanel1);
+    m_background->setPalette(panelPalette);
+    setCentralWidget(m_background);
 
-    pager = new QTabWidget(AdvPanel1);
-    pager->setObjectName(QStringLiteral("pager"));
-    pager->setGeometry(4, 4, 840, 459);
-    m_messagePage = new MessagePage(*m_station, pager);
-    m_radioPage = new RadioPage(*m_station, *m_voice, messageFolder(), pager);
-    pager->addTab(m_messagePage, QStringLiteral(" DSC Messages  "));
-    pager->addTab(m_radioPage, QStringLiteral("VHF Radio"));
-    pager->setCurrentIndex(0);
-    pager->resize(m_messagePage->grid()->width() + 10, pager->height());
+    m_pages = new QTabWidget(m_background);
+    m_pages->setObjectName(QStringLiteral("pager"));
+    m_pages->setGeometry(4, 4, 840, 459);
+    m_messagePage = new MessagePage(*m_station, m_pages);
+    m_radioPage = new RadioPage(*m_station, *m_voice, messageFolder(), m_pages);
+    m_pages->addTab(m_messagePage, QStringLiteral(" DSC Messages  "));
+    m_pages->addTab(m_radioPage, QStringLiteral("VHF Radio"));
+    m_pages->setCurrentIndex(0);
+    m_pages->resize(m_messagePage->grid()->width() + 10, m_pages->height());
 
     // Right of the page tabs, so they stay in sight on either page.
     const int panelsWidth = 4 * 90 + 3 * 4;
-    m_alarmPanels = new AlarmPanels(m_station->alarms(), AdvPanel1, pager->geometry().right() - panelsWidth, 4);
+    m_alarmPanels = new AlarmPanels(m_station->alarms(), m_background, m_pages->geometry().right() - panelsWidth, 4);
     buildStatusBar();
     connect(m_radioPage->library(), &MessageLibraryPanel::playerStatus, this,
             [this](const QString &status) { setStatusText(3, status); });
@@ -142,7 +142,7 @@ void MainWindow::showEvent(QShowEvent *event)
 
 void MainWindow::firstShow()
 {
-    m_audioDialog->setupUI(true, true, true);
+    m_audioDialog->setOptions(true, true, true);
     m_audioDialog->loadChoice(*m_windowSettings, *m_voice);
 
     const StationSettings &s = m_station->settings();
@@ -153,7 +153,7 @@ void MainWindow::firstShow()
         const int screenWidth = screen ? screen->geometry().width() : 1024;
         move(screenWidth - frameGeometry().width() - 20, 20);
     }
-    pager->setCurrentWidget(s.showRadio ? static_cast<QWidget *>(m_radioPage) : m_messagePage);
+    m_pages->setCurrentWidget(s.showRadio ? static_cast<QWidget *>(m_radioPage) : m_messagePage);
     m_radioPage->showStartChannel();
     QString folderError;
     m_radioPage->library()->showFolder(messageFolder(), &folderError);
@@ -161,7 +161,7 @@ void MainWindow::firstShow()
     try {
         m_station->startReceiving();
         m_voice->openReceiver();
-        m_radioPage->library()->btn_stop->setEnabled(false);
+        m_radioPage->library()->stopButton->setEnabled(false);
     } catch (const std::exception &error) {
         // No DSC reception; the station can still send. The voice receiver
         // opens at the next channel change.
@@ -178,7 +178,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
     } catch (const IniWriteError &error) {
         modal::show_error(error.message());
     }
-    m_radioPage->library()->timer_player->stop();
+    m_radioPage->library()->playerTimer->stop();
     m_voice->closeAll();
     event->accept();
 }

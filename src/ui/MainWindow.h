@@ -36,7 +36,7 @@ public:
     MessagePage *messagePage() const { return m_messagePage; }
     RadioPage *radioPage() const { return m_radioPage; }
     AlarmPanels *alarmPanels() const { return m_alarmPanels; }
-    QTabWidget *pages() const { return pager; }
+    QTabWidget *pages() const { return m_pages; }
 
     QString statusText(int panel) const;
     // The station's own folder of recorded messages.
@@ -63,8 +63,8 @@ private:
     std::unique_ptr<Station> m_station;
     std::unique_ptr<VoiceEngine> m_voice;
     std::unique_ptr<IniFile> m_windowSettings;
-    QWidget *AdvPanel1 = nullptr;
-    QTabWidget *pager = nullptr;
+    QWidget *m_background = nullptr;
+    QTabWidget *m_pages = nullptr;
     MessagePage *m_messagePage = nullptr;
     RadioPage *m_radioPage = nullptr;
     AlarmPanels *m_alarmPanels = nullptr;

@@ -21,37 +21,37 @@ MessageLibraryPanel::MessageLibraryPanel(VoiceEngine &engine, const QString &hom
     : QGroupBox(QStringLiteral(" Audio Files "), parent), m_engine(engine), m_homeFolder(homeFolder)
 {
     setObjectName(QStringLiteral("GroupBox3"));
-    driveSel = new QComboBox(this);
-    driveSel->setObjectName(QStringLiteral("driveSel"));
-    driveSel->setGeometry(10, 24, 240, 24);
-    driveSel->setAccessibleName(QStringLiteral("Drive"));
+    driveBox = new QComboBox(this);
+    driveBox->setObjectName(QStringLiteral("driveSel"));
+    driveBox->setGeometry(10, 24, 240, 24);
+    driveBox->setAccessibleName(QStringLiteral("Drive"));
     for (const QStorageInfo &volume : QStorageInfo::mountedVolumes())
         if (volume.isValid() && volume.isReady() && !volume.isReadOnly())
-            driveSel->addItem(volume.rootPath());
+            driveBox->addItem(volume.rootPath());
     folderModel = new QFileSystemModel(this);
     folderModel->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot);
     folderModel->setRootPath(QStringLiteral("/"));
-    DirectorySel = new QTreeView(this);
-    DirectorySel->setObjectName(QStringLiteral("DirectorySel"));
-    DirectorySel->setGeometry(10, 54, 240, 310);
-    DirectorySel->setModel(folderModel);
-    DirectorySel->setHeaderHidden(true);
+    folderTree = new QTreeView(this);
+    folderTree->setObjectName(QStringLiteral("DirectorySel"));
+    folderTree->setGeometry(10, 54, 240, 310);
+    folderTree->setModel(folderModel);
+    folderTree->setHeaderHidden(true);
     for (int c = 1; c < folderModel->columnCount(); ++c)
-        DirectorySel->hideColumn(c);
-    DirectorySel->setAccessibleName(QStringLiteral("Folders"));
+        folderTree->hideColumn(c);
+    folderTree->setAccessibleName(QStringLiteral("Folders"));
     fileModel = new QFileSystemModel(this);
     fileModel->setFilter(QDir::Files);
     fileModel->setNameFilters({QStringLiteral("*.wav")});
     fileModel->setNameFilterDisables(false);
-    FileList = new QListView(this);
-    FileList->setObjectName(QStringLiteral("FileList"));
-    FileList->setGeometry(258, 24, 256, 340);
-    FileList->setModel(fileModel);
-    FileList->setSelectionMode(QAbstractItemView::SingleSelection);
-    FileList->setAccessibleName(QStringLiteral("Audio files"));
-    connect(driveSel, &QComboBox::textActivated, this,
-            [this](const QString &root) { DirectorySel->setRootIndex(folderModel->index(root)); });
-    connect(DirectorySel, &QTreeView::clicked, this, [this](const QModelIndex &index) {
+    fileList = new QListView(this);
+    fileList->setObjectName(QStringLiteral("FileList"));
+    fileList->setGeometry(258, 24, 256, 340);
+    fileList->setModel(fileModel);
+    fileList->setSelectionMode(QAbstractItemView::SingleSelection);
+    fileList->setAccessibleName(QStringLiteral("Audio files"));
+    connect(driveBox, &QComboBox::textActivated, this,
+            [this](const QString &root) { folderTree->setRootIndex(folderModel->index(root)); });
+    connect(folderTree, &QTreeView::clicked, this, [this](const QModelIndex &index) {
         QString error;
         showFolder(folderModel->filePath(index), &error);
     });
@@ -60,7 +60,7 @@ MessageLibraryPanel::MessageLibraryPanel(VoiceEngine &engine, const QString &hom
     const char *captions[] = {"Play", "Stop", "TX", "Edit", "Trash"};
     const char *tips[] = {"Play the selected audio", "Stop current playback", "Broadcast selected audio",
                           "Edit selected audio", "Delete selected audio"};
-    QPushButton **buttons[] = {&btn_play, &btn_stop, &btn_send, &btn_rename, &btn_delete};
+    QPushButton **buttons[] = {&playButton, &stopButton, &transmitButton, &renameButton, &trashButton};
     void (MessageLibraryPanel::*handlers[])() = {&MessageLibraryPanel::play, &MessageLibraryPanel::stop,
                                                   &MessageLibraryPanel::transmit, &MessageLibraryPanel::rename,
                                                   &MessageLibraryPanel::trash};
@@ -75,12 +75,12 @@ MessageLibraryPanel::MessageLibraryPanel(VoiceEngine &engine, const QString &hom
         connect(b, &QPushButton::clicked, this, handlers[i]);
         *buttons[i] = b;
     }
-    btn_stop->setEnabled(false);
+    stopButton->setEnabled(false);
 
-    timer_player = new QTimer(this);
-    timer_player->setObjectName(QStringLiteral("timer_player"));
-    timer_player->setInterval(100);
-    connect(timer_player, &QTimer::timeout, this, &MessageLibraryPanel::tick);
+    playerTimer = new QTimer(this);
+    playerTimer->setObjectName(QStringLiteral("timer_player"));
+    playerTimer->setInterval(100);
+    connect(playerTimer, &QTimer::timeout, this, &MessageLibraryPanel::tick);
 }
 
 bool MessageLibraryPanel::showFolder(const QString &path, QString *error)
@@ -93,16 +93,16 @@ bool MessageLibraryPanel::showFolder(const QString &path, QString *error)
     const QString absolute = dir.absolutePath();
     // The folder list makes its folder the working directory.
     QDir::setCurrent(absolute);
-    DirectorySel->setRootIndex(folderModel->index(QFileInfo(absolute).path()));
-    DirectorySel->setCurrentIndex(folderModel->index(absolute));
-    FileList->setRootIndex(fileModel->setRootPath(absolute));
+    folderTree->setRootIndex(folderModel->index(QFileInfo(absolute).path()));
+    folderTree->setCurrentIndex(folderModel->index(absolute));
+    fileList->setRootIndex(fileModel->setRootPath(absolute));
     return true;
 }
 
 QString MessageLibraryPanel::selectedFile() const
 {
-    const QModelIndex index = FileList->currentIndex();
-    if (!index.isValid() || !FileList->selectionModel()->isSelected(index))
+    const QModelIndex index = fileList->currentIndex();
+    if (!index.isValid() || !fileList->selectionModel()->isSelected(index))
         return QString();
     return fileModel->filePath(index);
 }
@@ -119,9 +119,9 @@ bool MessageLibraryPanel::requireSelection(QString *path)
 
 void MessageLibraryPanel::setBusy(bool busy)
 {
-    for (QWidget *w : {btn_play, btn_delete, btn_send, btn_rename})
+    for (QWidget *w : {playButton, trashButton, transmitButton, renameButton})
         w->setEnabled(!busy);
-    btn_stop->setEnabled(busy);
+    stopButton->setEnabled(busy);
     emit busyChanged(busy);
 }
 
@@ -132,7 +132,7 @@ void MessageLibraryPanel::play()
         return;
     m_engine.playFile(path);
     setBusy(true);
-    timer_player->start();
+    playerTimer->start();
 }
 
 void MessageLibraryPanel::transmit()
@@ -143,7 +143,7 @@ void MessageLibraryPanel::transmit()
     m_engine.transmitFile(path);
     setBusy(true);
     emit pushToTalkAllowed(false);
-    timer_player->start();
+    playerTimer->start();
 }
 
 void MessageLibraryPanel::stop()
@@ -164,7 +164,7 @@ void MessageLibraryPanel::tick()
     emit transmitting(sending);
     if (!playing && !sending) {
         status = QStringLiteral("STOPPED");
-        timer_player->stop();
+        playerTimer->stop();
         stop();
         emit pushToTalkAllowed(true);
     }

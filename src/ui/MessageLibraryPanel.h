@@ -39,13 +39,13 @@ public:
     // would ask for; true when it went.
     static bool sendToTrash(const QString &path, QWidget *owner);
 
-    QComboBox *driveSel = nullptr;
-    QTreeView *DirectorySel = nullptr;
-    QListView *FileList = nullptr;
+    QComboBox *driveBox = nullptr;
+    QTreeView *folderTree = nullptr;
+    QListView *fileList = nullptr;
     QFileSystemModel *folderModel = nullptr, *fileModel = nullptr;
-    QPushButton *btn_play = nullptr, *btn_stop = nullptr, *btn_send = nullptr, *btn_rename = nullptr,
-                *btn_delete = nullptr;
-    QTimer *timer_player = nullptr;
+    QPushButton *playButton = nullptr, *stopButton = nullptr, *transmitButton = nullptr, *renameButton = nullptr,
+                *trashButton = nullptr;
+    QTimer *playerTimer = nullptr;
 
 signals:
     // A file plays or is sent: the rest of the radio page waits.

@@ -33,34 +33,34 @@ QGroupBox *makeGroup(QWidget *parent, const char *name, const QString &title, co
 MessagePage::MessagePage(Station &station, QWidget *parent) : QWidget(parent), m_station(station)
 {
     setObjectName(QStringLiteral("page_message"));
-    message_grid = new MessageGrid(station.log(), this);
-    message_grid->setObjectName(QStringLiteral("message_grid"));
-    message_grid->setGeometry(4, 4, 830, 318);
-    message_grid->gridModel()->setHeaders({QString(), QStringLiteral("Received"), QStringLiteral("From"),
+    m_grid = new MessageGrid(station.log(), this);
+    m_grid->setObjectName(QStringLiteral("message_grid"));
+    m_grid->setGeometry(4, 4, 830, 318);
+    m_grid->gridModel()->setHeaders({QString(), QStringLiteral("Received"), QStringLiteral("From"),
                                            QStringLiteral("To"), QStringLiteral("Format"),
                                            QStringLiteral("Category"), QStringLiteral("Informations"),
                                            QStringLiteral("Nature"), QStringLiteral("Latitude"),
                                            QStringLiteral("Longitude"), QStringLiteral("POS Time"),
                                            QStringLiteral("CH")});
-    message_grid->setAccessibleName(QStringLiteral("Message log"));
-    message_grid->setColWidth(1, 60);
+    m_grid->setAccessibleName(QStringLiteral("Message log"));
+    m_grid->setColWidth(1, 60);
     for (int c = 2; c <= 5; ++c)
-        message_grid->setColWidth(c, 70);
+        m_grid->setColWidth(c, 70);
     for (int c = 6; c <= 9; ++c)
-        message_grid->setColWidth(c, 85);
-    message_grid->setColWidth(10, 60);
-    message_grid->setColWidth(11, 50);
+        m_grid->setColWidth(c, 85);
+    m_grid->setColWidth(10, 60);
+    m_grid->setColWidth(11, 50);
     for (int c = ShownLogColumns; c < LogColumnCount; ++c)
-        message_grid->setColWidth(c, 0);
-    message_grid->setColWidth(0, 30);
+        m_grid->setColWidth(c, 0);
+    m_grid->setColWidth(0, 30);
     int sum = 0;
     for (int c = 0; c < ShownLogColumns; ++c)
-        sum += message_grid->colWidth(c);
-    message_grid->resize(sum + 10, message_grid->height());
+        sum += m_grid->colWidth(c);
+    m_grid->resize(sum + 10, m_grid->height());
 
     using call_builder::AllShipsKind;
     using call_builder::IndividualKind;
-    AdvGroupBox1 = makeGroup(this, "AdvGroupBox1", QStringLiteral("  DSC Call  "), QRect(4, 328, 416, 94));
+    callFrame = makeGroup(this, "AdvGroupBox1", QStringLiteral("  DSC Call  "), QRect(4, 328, 416, 94));
     struct CallButton
     {
         const char *name, *caption;
@@ -86,11 +86,11 @@ MessagePage::MessagePage(Station &station, QWidget *parent) : QWidget(parent), m
          [this, &s] { call_composer::individual_call(s, window(), IndividualKind::Test); }},
     };
     for (const CallButton &c : calls) {
-        QPushButton *b = makeButton(AdvGroupBox1, c.name, QLatin1String(c.caption), QRect(c.x, c.y, 75, 25));
+        QPushButton *b = makeButton(callFrame, c.name, QLatin1String(c.caption), QRect(c.x, c.y, 75, 25));
         connect(b, &QPushButton::clicked, this, [compose = c.compose] { modal::guarded(compose); });
     }
 
-    AdvGroupBox3 = makeGroup(this, "AdvGroupBox3", QStringLiteral("  DSC Acknowledgement"), QRect(426, 328, 408, 94));
+    ackFrame = makeGroup(this, "AdvGroupBox3", QStringLiteral("  DSC Acknowledgement"), QRect(426, 328, 408, 94));
     struct AckButton
     {
         AckKind kind;
@@ -106,13 +106,13 @@ MessagePage::MessagePage(Station &station, QWidget *parent) : QWidget(parent), m
         {AckKind::PosReport, "spb_posRepAck", "POS RPT ACK", QRect(103, 56, 90, 25)},
     };
     for (const AckButton &a : acks) {
-        QPushButton *b = makeButton(AdvGroupBox3, a.name, QLatin1String(a.caption), a.geometry);
+        QPushButton *b = makeButton(ackFrame, a.name, QLatin1String(a.caption), a.geometry);
         b->setEnabled(false);
         m_ackButtons[size_t(a.kind)] = b;
         connect(b, &QPushButton::clicked, this, [this, kind = a.kind] { acknowledge(kind); });
     }
 
-    connect(message_grid, &MessageGrid::clickCell, this, &MessagePage::clickCell);
+    connect(m_grid, &MessageGrid::clickCell, this, &MessagePage::clickCell);
     connect(&station, &Station::callLogged, this, &MessagePage::callLogged);
 }
 
@@ -121,7 +121,7 @@ void MessagePage::callLogged(int row)
     // A new call makes the offered acknowledgements stale; a position report's stays.
     for (AckKind kind : {AckKind::Distress, AckKind::Routine, AckKind::PosRequest, AckKind::Polling, AckKind::Test})
         ackButton(kind)->setEnabled(false);
-    message_grid->setCurrentGridRow(row + 1);
+    m_grid->setCurrentGridRow(row + 1);
 }
 
 void MessagePage::clickCell(int gridRow, int)

@@ -18,7 +18,7 @@ class MessagePage : public QWidget
 public:
     MessagePage(Station &station, QWidget *parent = nullptr);
 
-    MessageGrid *grid() const { return message_grid; }
+    MessageGrid *grid() const { return m_grid; }
     QPushButton *ackButton(AckKind kind) const { return m_ackButtons[size_t(kind)]; }
     // The log row the acknowledgement buttons act on; -1 before any fits.
     int selectedRow() const { return m_selectedRow; }
@@ -27,8 +27,8 @@ public:
     void clickCell(int gridRow, int column);
     void acknowledge(AckKind kind);
 
-    MessageGrid *message_grid = nullptr;
-    QGroupBox *AdvGroupBox1 = nullptr, *AdvGroupBox3 = nullptr;
+    MessageGrid *m_grid = nullptr;
+    QGroupBox *callFrame = nullptr, *ackFrame = nullptr;
 
 private:
     void callLogged(int row);

@@ -41,69 +41,69 @@ RadioPage::RadioPage(Station &station, VoiceEngine &engine, const QString &messa
     : QWidget(parent), m_station(station), m_engine(engine)
 {
     setObjectName(QStringLiteral("page_vhf"));
-    GroupBox1 = new QGroupBox(QStringLiteral(" Channel Selector "), this);
-    GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
-    GroupBox1->setGeometry(4, 4, 300, 200);
-    pnl_channel = new QWidget(GroupBox1);
-    pnl_channel->setObjectName(QStringLiteral("pnl_channel"));
-    pnl_channel->setGeometry(10, 22, 180, 100);
-    pnl_channel->setAutoFillBackground(true);
-    QPalette lcd = pnl_channel->palette();
+    channelFrame = new QGroupBox(QStringLiteral(" Channel Selector "), this);
+    channelFrame->setObjectName(QStringLiteral("GroupBox1"));
+    channelFrame->setGeometry(4, 4, 300, 200);
+    channelDisplay = new QWidget(channelFrame);
+    channelDisplay->setObjectName(QStringLiteral("pnl_channel"));
+    channelDisplay->setGeometry(10, 22, 180, 100);
+    channelDisplay->setAutoFillBackground(true);
+    QPalette lcd = channelDisplay->palette();
     lcd.setColor(QPalette::Window, QColor(150, 210, 170));
     lcd.setColor(QPalette::WindowText, QColor(16, 48, 24));
-    pnl_channel->setPalette(lcd);
-    lbl_channel = makeLabel(pnl_channel, "lbl_channel", QString(), QRect(40, 8, 100, 60));
-    lbl_channel->setAlignment(Qt::AlignCenter);
-    lbl_channel->setFont(station_font_px(48, true));
-    lbl_mode = makeLabel(pnl_channel, "lbl_mode", QString(), QRect(8, 72, 164, 20));
-    lbl_mode->setAlignment(Qt::AlignCenter);
-    lbl_TX = makeLabel(pnl_channel, "lbl_TX", QStringLiteral("TX"), QRect(6, 6, 24, 16));
-    lbl_TX->hide();
-    lbl_RX = makeLabel(pnl_channel, "lbl_RX", QStringLiteral("RX"), QRect(150, 6, 24, 16));
-    lbl_RX->hide();
+    channelDisplay->setPalette(lcd);
+    channelLabel = makeLabel(channelDisplay, "lbl_channel", QString(), QRect(40, 8, 100, 60));
+    channelLabel->setAlignment(Qt::AlignCenter);
+    channelLabel->setFont(station_font_px(48, true));
+    modeLabel = makeLabel(channelDisplay, "lbl_mode", QString(), QRect(8, 72, 164, 20));
+    modeLabel->setAlignment(Qt::AlignCenter);
+    transmitIndicator = makeLabel(channelDisplay, "lbl_TX", QStringLiteral("TX"), QRect(6, 6, 24, 16));
+    transmitIndicator->hide();
+    receiveIndicator = makeLabel(channelDisplay, "lbl_RX", QStringLiteral("RX"), QRect(150, 6, 24, 16));
+    receiveIndicator->hide();
 
     ChannelSelector &selector = station.channelSelector();
-    btn_UP = makeButton(GroupBox1, "btn_UP", QStringLiteral("UP"), QRect(200, 22, 90, 30));
-    btn_down = makeButton(GroupBox1, "btn_down", QStringLiteral("DWN"), QRect(200, 57, 90, 30));
-    btn_16 = makeButton(GroupBox1, "btn_16", QStringLiteral("16"), QRect(200, 92, 90, 30));
-    connect(btn_UP, &QPushButton::clicked, &selector, &ChannelSelector::next);
-    connect(btn_down, &QPushButton::clicked, &selector, &ChannelSelector::previous);
-    connect(btn_16, &QPushButton::clicked, &selector, [&selector] { selector.select(16); });
+    upButton = makeButton(channelFrame, "btn_UP", QStringLiteral("UP"), QRect(200, 22, 90, 30));
+    downButton = makeButton(channelFrame, "btn_down", QStringLiteral("DWN"), QRect(200, 57, 90, 30));
+    channel16Button = makeButton(channelFrame, "btn_16", QStringLiteral("16"), QRect(200, 92, 90, 30));
+    connect(upButton, &QPushButton::clicked, &selector, &ChannelSelector::next);
+    connect(downButton, &QPushButton::clicked, &selector, &ChannelSelector::previous);
+    connect(channel16Button, &QPushButton::clicked, &selector, [&selector] { selector.select(16); });
     // The shortcut buttons: caption and the channel table row they select.
     const std::pair<const char *, int> shortcuts[] = {{"06", 6}, {"09", 9}, {"72", 40}, {"77", 45}, {"80", 48}, {"84", 52}};
     for (int i = 0; i < 6; ++i) {
-        btn_ch[i] = makeButton(GroupBox1, qPrintable(QStringLiteral("btn_ch%1").arg(i + 1)),
+        shortcutButtons[i] = makeButton(channelFrame, qPrintable(QStringLiteral("btn_ch%1").arg(i + 1)),
                                QLatin1String(shortcuts[i].first), QRect(10 + i * 47, 135, 43, 28));
-        connect(btn_ch[i], &QPushButton::clicked, &selector, [&selector, row = shortcuts[i].second] { selector.select(row); });
+        connect(shortcutButtons[i], &QPushButton::clicked, &selector, [&selector, row = shortcuts[i].second] { selector.select(row); });
     }
     connect(&selector, &ChannelSelector::tuned, this, &RadioPage::tuned);
 
-    GroupBox2 = new QGroupBox(QStringLiteral(" Console "), this);
-    GroupBox2->setObjectName(QStringLiteral("GroupBox2"));
-    GroupBox2->setGeometry(4, 210, 300, 214);
-    Image1 = makeLabel(GroupBox2, "Image1", QString(), QRect(20, 24, 110, 170));
-    Image1->setPixmap(pictures::radio(Image1->size()));
-    Image1->setAccessibleName(QStringLiteral("VHF radio"));
-    img_btn_ptt = makeLabel(GroupBox2, "img_btn_ptt", QString(), QRect(160, 54, 110, 110));
-    img_btn_ptt->setPixmap(pictures::push_to_talk(img_btn_ptt->size(), false));
-    img_btn_ptt->setCursor(Qt::PointingHandCursor);
-    img_btn_ptt->setAccessibleName(QStringLiteral("Push to talk"));
-    img_btn_ptt->installEventFilter(this);
-    ComboBox1 = new QComboBox(GroupBox2);
-    ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
-    ComboBox1->addItem(QStringLiteral("0.0.0.0"));
-    ComboBox1->hide();
+    consoleFrame = new QGroupBox(QStringLiteral(" Console "), this);
+    consoleFrame->setObjectName(QStringLiteral("GroupBox2"));
+    consoleFrame->setGeometry(4, 210, 300, 214);
+    radioPicture = makeLabel(consoleFrame, "Image1", QString(), QRect(20, 24, 110, 170));
+    radioPicture->setPixmap(pictures::radio(radioPicture->size()));
+    radioPicture->setAccessibleName(QStringLiteral("VHF radio"));
+    pushToTalk = makeLabel(consoleFrame, "img_btn_ptt", QString(), QRect(160, 54, 110, 110));
+    pushToTalk->setPixmap(pictures::push_to_talk(pushToTalk->size(), false));
+    pushToTalk->setCursor(Qt::PointingHandCursor);
+    pushToTalk->setAccessibleName(QStringLiteral("Push to talk"));
+    pushToTalk->installEventFilter(this);
+    bindAddresses = new QComboBox(consoleFrame);
+    bindAddresses->setObjectName(QStringLiteral("ComboBox1"));
+    bindAddresses->addItem(QStringLiteral("0.0.0.0"));
+    bindAddresses->hide();
 
     m_library = new MessageLibraryPanel(engine, messageFolder, this);
     m_library->setGeometry(310, 4, 524, 420);
-    connect(m_library, &MessageLibraryPanel::busyChanged, GroupBox1, [this](bool busy) { GroupBox1->setEnabled(!busy); });
-    connect(m_library, &MessageLibraryPanel::pushToTalkAllowed, img_btn_ptt, &QWidget::setEnabled);
-    connect(m_library, &MessageLibraryPanel::transmitting, lbl_TX, &QWidget::setVisible);
+    connect(m_library, &MessageLibraryPanel::busyChanged, channelFrame, [this](bool busy) { channelFrame->setEnabled(!busy); });
+    connect(m_library, &MessageLibraryPanel::pushToTalkAllowed, pushToTalk, &QWidget::setEnabled);
+    connect(m_library, &MessageLibraryPanel::transmitting, transmitIndicator, &QWidget::setVisible);
 
-    Timer_busy = new QTimer(this);
-    Timer_busy->setObjectName(QStringLiteral("Timer_busy"));
-    Timer_busy->setInterval(200);
-    connect(Timer_busy, &QTimer::timeout, this, &RadioPage::checkVoiceStillArriving);
+    receiveTimer = new QTimer(this);
+    receiveTimer->setObjectName(QStringLiteral("Timer_busy"));
+    receiveTimer->setInterval(200);
+    connect(receiveTimer, &QTimer::timeout, this, &RadioPage::checkVoiceStillArriving);
     connect(&engine, &VoiceEngine::voiceActivity, this, &RadioPage::voiceArrived);
 }
 
@@ -114,35 +114,35 @@ void RadioPage::showStartChannel()
     bool number = false;
     const int channel = entry.channel.str().toInt(&number);
     // Without a channel table the display stays empty.
-    lbl_channel->setText(number ? QString::asprintf("%.2d", channel) : QString());
-    lbl_mode->setText(entry.mode);
+    channelLabel->setText(number ? QString::asprintf("%.2d", channel) : QString());
+    modeLabel->setText(entry.mode);
     m_engine.setPorts(m_station.receivePort(row), m_station.transmitPort(row));
 }
 
 void RadioPage::tuned(int row)
 {
     const ChannelEntry &entry = m_station.channels().row(row);
-    lbl_channel->setText(entry.channel);
-    lbl_mode->setText(entry.mode);
+    channelLabel->setText(entry.channel);
+    modeLabel->setText(entry.mode);
     m_engine.tune(m_station.receivePort(row), m_station.transmitPort(row));
 }
 
 void RadioPage::setBindAddresses(const QStringList &addresses, int index)
 {
-    ComboBox1->clear();
-    ComboBox1->addItems(addresses);
-    ComboBox1->setCurrentIndex(index >= 0 && index < addresses.size() ? index : -1);
-    m_engine.setReceiveBindAddress(ComboBox1->currentText());
+    bindAddresses->clear();
+    bindAddresses->addItems(addresses);
+    bindAddresses->setCurrentIndex(index >= 0 && index < addresses.size() ? index : -1);
+    m_engine.setReceiveBindAddress(bindAddresses->currentText());
 }
 
 QString RadioPage::receiveBindAddress() const
 {
-    return ComboBox1->currentText();
+    return bindAddresses->currentText();
 }
 
 bool RadioPage::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == img_btn_ptt) {
+    if (watched == pushToTalk) {
         if (event->type() == QEvent::MouseButtonPress) {
             pushToTalkPressed();
             return true;
@@ -159,24 +159,24 @@ void RadioPage::pushToTalkPressed()
 {
     // The picture shows the pressed button; the widget itself stays, so the
     // release still reaches it.
-    img_btn_ptt->setPixmap(pictures::push_to_talk(img_btn_ptt->size(), true));
-    lbl_TX->show();
+    pushToTalk->setPixmap(pictures::push_to_talk(pushToTalk->size(), true));
+    transmitIndicator->show();
     if (m_engine.startTalking() != VoiceEngine::Talk::Started)
         modal::message(window(), QMessageBox::Information, QStringLiteral("Please check audio source (microphone) !"));
 }
 
 void RadioPage::pushToTalkReleased()
 {
-    img_btn_ptt->setPixmap(pictures::push_to_talk(img_btn_ptt->size(), false));
-    lbl_TX->hide();
+    pushToTalk->setPixmap(pictures::push_to_talk(pushToTalk->size(), false));
+    transmitIndicator->hide();
     m_engine.stopTalking();
 }
 
 void RadioPage::voiceArrived()
 {
-    if (!Timer_busy->isActive()) {
-        Timer_busy->start();
-        lbl_RX->show();
+    if (!receiveTimer->isActive()) {
+        receiveTimer->start();
+        receiveIndicator->show();
     }
 }
 
@@ -187,7 +187,7 @@ void RadioPage::checkVoiceStillArriving()
         m_packetsSeen = count;
         return;
     }
-    lbl_RX->hide();
-    Timer_busy->stop();
+    receiveIndicator->hide();
+    receiveTimer->stop();
     m_packetsSeen = 0;
 }

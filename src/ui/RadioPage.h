@@ -32,14 +32,14 @@ public:
     void pushToTalkPressed();
     void pushToTalkReleased();
 
-    QGroupBox *GroupBox1 = nullptr, *GroupBox2 = nullptr;
-    QWidget *pnl_channel = nullptr;
-    QLabel *lbl_channel = nullptr, *lbl_mode = nullptr, *lbl_TX = nullptr, *lbl_RX = nullptr;
-    QPushButton *btn_UP = nullptr, *btn_down = nullptr, *btn_16 = nullptr;
-    std::array<QPushButton *, 6> btn_ch{};
-    QLabel *Image1 = nullptr, *img_btn_ptt = nullptr;
-    QComboBox *ComboBox1 = nullptr;
-    QTimer *Timer_busy = nullptr;
+    QGroupBox *channelFrame = nullptr, *consoleFrame = nullptr;
+    QWidget *channelDisplay = nullptr;
+    QLabel *channelLabel = nullptr, *modeLabel = nullptr, *transmitIndicator = nullptr, *receiveIndicator = nullptr;
+    QPushButton *upButton = nullptr, *downButton = nullptr, *channel16Button = nullptr;
+    std::array<QPushButton *, 6> shortcutButtons{};
+    QLabel *radioPicture = nullptr, *pushToTalk = nullptr;
+    QComboBox *bindAddresses = nullptr;
+    QTimer *receiveTimer = nullptr;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

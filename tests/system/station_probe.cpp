@@ -151,16 +151,16 @@ int main(int argc, char *argv[])
             } else if (kind == "routine") {
                 next_dialog = [step](QDialog &d) {
                     auto &r = static_cast<RoutineCallDialog &>(d);
-                    r.Edit1->setText(step.value(1));
-                    r.RadioGroup1->item(step.value(2).toInt())->click();
-                    r.spb_send->click();
+                    r.mmsiEdit->setText(step.value(1));
+                    r.channelGroup->item(step.value(2).toInt())->click();
+                    r.transmitButton->click();
                 };
                 form.findChild<QPushButton *>("spb_routine")->click();
             } else if (kind == "distress") {
                 next_dialog = [step](QDialog &d) {
                     auto &r = static_cast<DistressAlertDialog &>(d);
-                    r.RadioGroup1->item(step.value(1).toInt())->click();
-                    r.spb_send->click();
+                    r.natureGroup->item(step.value(1).toInt())->click();
+                    r.transmitButton->click();
                 };
                 form.findChild<QPushButton *>("spb_distress")->click();
             } else if (kind == "ack") {
@@ -169,12 +169,12 @@ int main(int argc, char *argv[])
                 next_dialog = [opts](QDialog &d) {
                     if (auto *r = qobject_cast<RoutineAckDialog *>(&d)) {
                         if (opts.contains("unable"))
-                            r->RadioButton2->click();
+                            r->unableButton->click();
                         for (const QString &o : opts)
                             if (o != "unable")
-                                r->RadioGroup1->item(o.toInt())->click();
+                                r->channelGroup->item(o.toInt())->click();
                     }
-                    static_cast<AckDialog &>(d).spb_send->click();
+                    static_cast<AckDialog &>(d).transmitButton->click();
                 };
                 form.findChild<QPushButton *>(step.value(2))->click();
             } else {

@@ -99,16 +99,16 @@ private slots:
         form.pages()->setCurrentWidget(form.radioPage());
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         QVERIFY(form.voice().receiver().isActive());
-        form.radioPage()->btn_ch[2]->click(); // channel 72 before the press
-        QTest::mousePress(form.radioPage()->img_btn_ptt, Qt::LeftButton);
-        QVERIFY(form.radioPage()->lbl_TX->isVisible());
+        form.radioPage()->shortcutButtons[2]->click(); // channel 72 before the press
+        QTest::mousePress(form.radioPage()->pushToTalk, Qt::LeftButton);
+        QVERIFY(form.radioPage()->transmitIndicator->isVisible());
         QVERIFY(!form.voice().receiver().isActive()); // half-duplex: no listening while talking
         QVERIFY(form.voice().microphone().isActive() && form.voice().encoder().isActive() && form.voice().sender().isActive());
         QCOMPARE(form.voice().sender().port(), QString("17040"));
         run_for(600);
         QVERIFY2(form.voice().sender().packetsSent() > 5, qPrintable(QString::number(form.voice().sender().packetsSent())));
-        QTest::mouseRelease(form.radioPage()->img_btn_ptt, Qt::LeftButton);
-        QVERIFY(!form.radioPage()->lbl_TX->isVisible());
+        QTest::mouseRelease(form.radioPage()->pushToTalk, Qt::LeftButton);
+        QVERIFY(!form.radioPage()->transmitIndicator->isVisible());
         QVERIFY(!form.voice().microphone().isActive() && !form.voice().sender().isActive());
         QVERIFY(form.voice().receiver().isActive());
         QCOMPARE(form.voice().receiver().port(), QString("17040"));

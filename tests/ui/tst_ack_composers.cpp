@@ -156,7 +156,7 @@ private slots:
         alarms->tick(classAlarm); // caught in its alarm colour
         QVERIFY(alarms->panel(classAlarm)->color() != resting);
 
-        MessageGrid *grid = form.messagePage()->message_grid;
+        MessageGrid *grid = form.messagePage()->grid();
         const QRect cell = grid->visualRect(grid->gridModel()->index(0, 3));
         QTest::mousePress(grid->viewport(), Qt::LeftButton, {}, cell.center());
         QCOMPARE(form.messagePage()->selectedRow(), 0);
@@ -171,14 +171,14 @@ private slots:
         script.dialog<AckDialog>([&](AckDialog &d) {
             if (auto *r = qobject_cast<RoutineAckDialog *>(&d)) {
                 if (steps.size() > 1)
-                    (steps[1] == "unable" ? r->RadioButton2 : r->RadioButton1)->click();
+                    (steps[1] == "unable" ? r->unableButton : r->ableButton)->click();
                 if (steps.size() > 2)
-                    r->RadioGroup1->item(steps[2].toInt())->click();
+                    r->channelGroup->item(steps[2].toInt())->click();
                 if (steps.size() > 3)
-                    r->spb_clear->click();
+                    r->clearButton->click();
             }
             shownText = d.findChild<QLabel *>(labelName)->text();
-            (steps[0] == "transmit" ? d.spb_send : d.btn_quit)->click();
+            (steps[0] == "transmit" ? d.transmitButton : d.quitButton)->click();
             return d.result();
         });
         ack->click();
@@ -209,13 +209,13 @@ private slots:
         form.messagePage()->clickCell(1, 2);
         ModalScript script;
         script.dialog<DistressAckDialog>([](DistressAckDialog &d) {
-            d.spb_send->click();
+            d.transmitButton->click();
             return d.result();
         });
         script.message("Unable to send a message");
         child<QPushButton>(form, "spb_distAck")->click();
         QVERIFY2(script.problems().isEmpty(), qPrintable(script.problems()));
-        QCOMPARE(form.messagePage()->message_grid->gridModel()->marker(1).shape, MarkerShape::RoundedSquare);
+        QCOMPARE(form.messagePage()->grid()->gridModel()->marker(1).shape, MarkerShape::RoundedSquare);
         QVERIFY(!form.alarmPanels()->isFlashing(AlarmClass::Distress));
         QVERIFY(!child<QPushButton>(form, "spb_distAck")->isEnabled());
     }

@@ -66,8 +66,8 @@ private slots:
 
         ModalScript cancel;
         cancel.dialog<AudioDeviceDialog>([](AudioDeviceDialog &d) {
-            d.cb_recordingFormat->setCurrentIndex(0);
-            d.btn_cancel->click();
+            d.recordingFormatBox->setCurrentIndex(0);
+            d.cancelButton->click();
             return d.result();
         });
         child<QAction>(form, "Audio1")->trigger();
@@ -78,13 +78,13 @@ private slots:
         ModalScript ok;
         ok.dialog<AudioDeviceDialog>([](AudioDeviceDialog &d) {
             [&] {
-                QCOMPARE(d.cb_waveIn->itemText(0), QString("Wave Mapper"));
-                QCOMPARE(d.cb_waveOut->itemText(0), QString("Wave Mapper"));
-                QCOMPARE(d.cb_driverMode->currentText(), QString("ACM"));
+                QCOMPARE(d.inputDeviceBox->itemText(0), QString("Wave Mapper"));
+                QCOMPARE(d.outputDeviceBox->itemText(0), QString("Wave Mapper"));
+                QCOMPARE(d.driverBox->currentText(), QString("ACM"));
             }();
-            d.cb_recordingFormat->setCurrentIndex(d.cb_recordingFormat->findData(
+            d.recordingFormatBox->setCurrentIndex(d.recordingFormatBox->findData(
                 AudioDeviceChoice::formatText({format_tag::Pcm, 16000, 1, 16})));
-            d.btn_ok->click();
+            d.okButton->click();
             return d.result();
         });
         child<QAction>(form, "Audio1")->trigger();

@@ -36,25 +36,25 @@ bool runUntilStopped(MainWindow &form, int limitMs)
     QEventLoop loop;
     QTimer check;
     QObject::connect(&check, &QTimer::timeout, [&] {
-        if (!form.radioPage()->library()->timer_player->isActive())
+        if (!form.radioPage()->library()->playerTimer->isActive())
             loop.quit();
     });
     check.start(10);
     QTimer::singleShot(limitMs, &loop, &QEventLoop::quit);
     loop.exec();
-    return !form.radioPage()->library()->timer_player->isActive();
+    return !form.radioPage()->library()->playerTimer->isActive();
 }
 
 void select(MainWindow &form, const QString &name)
 {
     const QModelIndex index = form.radioPage()->library()->fileModel->index(form.messageFolder() + "/" + name);
-    form.radioPage()->library()->FileList->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+    form.radioPage()->library()->fileList->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
 }
 
 bool idle(const MainWindow &form)
 {
-    return form.radioPage()->library()->btn_play->isEnabled() && !form.radioPage()->library()->btn_stop->isEnabled() && form.radioPage()->library()->btn_send->isEnabled()
-           && form.radioPage()->library()->btn_rename->isEnabled() && form.radioPage()->library()->btn_delete->isEnabled() && form.radioPage()->GroupBox1->isEnabled();
+    return form.radioPage()->library()->playButton->isEnabled() && !form.radioPage()->library()->stopButton->isEnabled() && form.radioPage()->library()->transmitButton->isEnabled()
+           && form.radioPage()->library()->renameButton->isEnabled() && form.radioPage()->library()->trashButton->isEnabled() && form.radioPage()->channelFrame->isEnabled();
 }
 
 } // namespace
@@ -82,17 +82,17 @@ private slots:
         MainWindow form(folder.environment());
         form.show();
         select(form, "broken.wav");
-        form.radioPage()->library()->btn_play->click();
+        form.radioPage()->library()->playButton->click();
         QVERIFY(!form.voice().fileSource().isActive());
-        QVERIFY(!form.radioPage()->library()->btn_play->isEnabled()); // busy until the next tick
+        QVERIFY(!form.radioPage()->library()->playButton->isEnabled()); // busy until the next tick
         form.radioPage()->library()->tick();
         QCOMPARE(form.statusText(3), QString("STOPPED"));
         QVERIFY(idle(form));
-        QVERIFY(!form.radioPage()->library()->timer_player->isActive());
-        form.radioPage()->library()->btn_send->click();
+        QVERIFY(!form.radioPage()->library()->playerTimer->isActive());
+        form.radioPage()->library()->transmitButton->click();
         form.radioPage()->library()->tick();
         QVERIFY(idle(form));
-        QVERIFY(form.voice().receiver().isActive() && form.radioPage()->img_btn_ptt->isEnabled());
+        QVERIFY(form.voice().receiver().isActive() && form.radioPage()->pushToTalk->isEnabled());
     }
 
     void nothingSelected()
@@ -103,10 +103,10 @@ private slots:
         ModalScript script;
         for (int i = 0; i < 4; ++i)
             script.message("Please select an audio file !");
-        for (QPushButton *b : {form.radioPage()->library()->btn_play, form.radioPage()->library()->btn_send, form.radioPage()->library()->btn_rename, form.radioPage()->library()->btn_delete})
+        for (QPushButton *b : {form.radioPage()->library()->playButton, form.radioPage()->library()->transmitButton, form.radioPage()->library()->renameButton, form.radioPage()->library()->trashButton})
             b->click();
         QVERIFY2(script.problems().isEmpty(), qPrintable(script.problems()));
-        QVERIFY(idle(form) && !form.radioPage()->library()->timer_player->isActive());
+        QVERIFY(idle(form) && !form.radioPage()->library()->playerTimer->isActive());
     }
 
     void transmitIsHeardOnTheChannel()
@@ -123,17 +123,17 @@ private slots:
         QVERIFY(receiver.open());
 
         select(form, "tone.wav");
-        form.radioPage()->library()->btn_send->click();
+        form.radioPage()->library()->transmitButton->click();
         QVERIFY(form.voice().encoder().isActive() && form.voice().sender().isActive());
         QVERIFY(!form.voice().receiver().isActive()); // the sender does not listen meanwhile
-        QVERIFY(!form.radioPage()->img_btn_ptt->isEnabled() && !form.radioPage()->GroupBox1->isEnabled());
+        QVERIFY(!form.radioPage()->pushToTalk->isEnabled() && !form.radioPage()->channelFrame->isEnabled());
         run_for(300);
         QCOMPARE(form.statusText(3), QString("BROADCAST"));
-        QVERIFY(!form.radioPage()->lbl_TX->isHidden());
+        QVERIFY(!form.radioPage()->transmitIndicator->isHidden());
         QVERIFY(runUntilStopped(form, 4000));
         QCOMPARE(form.statusText(3), QString("STOPPED"));
         QVERIFY(idle(form));
-        QVERIFY(form.voice().receiver().isActive() && form.radioPage()->img_btn_ptt->isEnabled() && form.radioPage()->lbl_TX->isHidden());
+        QVERIFY(form.voice().receiver().isActive() && form.radioPage()->pushToTalk->isEnabled() && form.radioPage()->transmitIndicator->isHidden());
         run_for(200);
         receiver.close();
         int rate = 0;
@@ -155,15 +155,15 @@ private slots:
         form.voice().setTransmitDestination(QHostAddress::LocalHost);
         form.show();
         select(form, "tone.wav");
-        form.radioPage()->library()->btn_send->click();
+        form.radioPage()->library()->transmitButton->click();
         run_for(300);
-        form.radioPage()->library()->btn_stop->click();
+        form.radioPage()->library()->stopButton->click();
         QVERIFY(form.voice().receiver().isActive()); // reception resumes at once
         QVERIFY(!form.voice().encoder().isActive());
         QVERIFY(idle(form));
-        QVERIFY(!form.radioPage()->img_btn_ptt->isEnabled()); // until the next tick
+        QVERIFY(!form.radioPage()->pushToTalk->isEnabled()); // until the next tick
         form.radioPage()->library()->tick();
-        QVERIFY(form.radioPage()->img_btn_ptt->isEnabled());
+        QVERIFY(form.radioPage()->pushToTalk->isEnabled());
         QCOMPARE(form.statusText(3), QString("STOPPED"));
     }
 
@@ -178,9 +178,9 @@ private slots:
         // The shortest way to the end: a file of its own, half a second long.
         QVERIFY(make_tone_wav(QString(folder.path() + "/example") + "/short.wav", 440, 0.5));
         select(form, "short.wav");
-        form.radioPage()->library()->btn_play->click();
+        form.radioPage()->library()->playButton->click();
         QVERIFY(form.voice().fileSource().isActive() && form.voice().fileSpeaker().isActive());
-        QVERIFY(!form.radioPage()->GroupBox1->isEnabled() && form.radioPage()->library()->btn_stop->isEnabled());
+        QVERIFY(!form.radioPage()->channelFrame->isEnabled() && form.radioPage()->library()->stopButton->isEnabled());
         run_for(150);
         QCOMPARE(form.statusText(3), QString("PLAY"));
         QVERIFY(runUntilStopped(form, 3000));
@@ -218,7 +218,7 @@ private slots:
             if (name == "radio_check.wav" && accept)
                 script.message("Unable to create new audio file.");
             select(form, "pan_pan.wav");
-            form.radioPage()->library()->btn_rename->click();
+            form.radioPage()->library()->renameButton->click();
             return script.problems();
         };
         QCOMPARE(renameTo("radio_check.wav", true), QString()); // exists: refused
@@ -244,14 +244,14 @@ private slots:
             ModalScript declined;
             declined.message(question, QMessageBox::No);
             select(form, "securite.wav");
-            form.radioPage()->library()->btn_delete->click();
+            form.radioPage()->library()->trashButton->click();
             QVERIFY2(declined.problems().isEmpty(), qPrintable(declined.problems()));
             QVERIFY(QFile::exists(QString(folder.path() + "/example") + "/securite.wav"));
         }
         ModalScript script;
         script.message(question, QMessageBox::Yes);
         select(form, "securite.wav");
-        form.radioPage()->library()->btn_delete->click();
+        form.radioPage()->library()->trashButton->click();
         QVERIFY2(script.problems().isEmpty(), qPrintable(script.problems()));
         QVERIFY(!QFile::exists(QString(folder.path() + "/example") + "/securite.wav"));
         QVERIFY(QFile::exists(home.path() + "/Trash/files/securite.wav"));

@@ -41,10 +41,10 @@ template <typename Dialog>
 std::function<int(Dialog &)> answer(const QString &typed, int item, const char *button)
 {
     return [typed, item, button](Dialog &d) {
-        QTest::keyClicks(d.Edit1, typed);
+        QTest::keyClicks(d.mmsiEdit, typed);
         if constexpr (std::is_same_v<Dialog, RoutineCallDialog>) {
             if (item >= 0)
-                d.RadioGroup1->item(item)->click();
+                d.channelGroup->item(item)->click();
         }
         d.template findChild<QPushButton *>(button)->click();
         return d.result();
@@ -141,7 +141,7 @@ private slots:
             } else if (button == "spb_distress") {
                 script.dialog<DistressAlertDialog>([=](DistressAlertDialog &d) {
                     remember(d);
-                    d.RadioGroup1->item(item)->click();
+                    d.natureGroup->item(item)->click();
                     d.findChild<QPushButton *>(press)->click();
                     return d.result();
                 });
@@ -182,20 +182,20 @@ private slots:
             [&] {
                 QCOMPARE(d.windowTitle(), QString("DSC Quillet"));
                 QCOMPARE(d.size(), QSize(263, 149));
-                QTest::keyClicks(d.Edit1, "26907a000");
-                QCOMPARE(d.Edit1->text(), QString("26907000")); // digits only
-                QVERIFY(!d.spb_send->isEnabled());
-                QTest::keyClicks(d.Edit1, "15");
-                QCOMPARE(d.Edit1->text(), QString("269070001")); // nine at most
-                QVERIFY(d.spb_send->isEnabled());
-                QTest::keyClick(d.Edit1, Qt::Key_Backspace);
-                QVERIFY(!d.spb_send->isEnabled());
-                QTest::keyClick(d.Edit1, '1');
-                QVERIFY(d.spb_send->isEnabled());
-                d.spb_clear->click();
-                QVERIFY(d.Edit1->text().isEmpty() && !d.spb_send->isEnabled());
+                QTest::keyClicks(d.mmsiEdit, "26907a000");
+                QCOMPARE(d.mmsiEdit->text(), QString("26907000")); // digits only
+                QVERIFY(!d.transmitButton->isEnabled());
+                QTest::keyClicks(d.mmsiEdit, "15");
+                QCOMPARE(d.mmsiEdit->text(), QString("269070001")); // nine at most
+                QVERIFY(d.transmitButton->isEnabled());
+                QTest::keyClick(d.mmsiEdit, Qt::Key_Backspace);
+                QVERIFY(!d.transmitButton->isEnabled());
+                QTest::keyClick(d.mmsiEdit, '1');
+                QVERIFY(d.transmitButton->isEnabled());
+                d.clearButton->click();
+                QVERIFY(d.mmsiEdit->text().isEmpty() && !d.transmitButton->isEnabled());
             }();
-            d.btn_quit->click();
+            d.quitButton->click();
             return d.result();
         });
         child<QPushButton>(form, "spb_test")->click();
@@ -210,8 +210,8 @@ private slots:
         PeerListener first(9000), second(8091), otherSecond(9001);
         ModalScript script;
         script.dialog<DistressAlertDialog>([](DistressAlertDialog &d) {
-            d.RadioGroup1->item(6)->click();
-            d.spb_send->click();
+            d.natureGroup->item(6)->click();
+            d.transmitButton->click();
             return d.result();
         });
         script.message("Do you want to send a\n\rDSC SAFETY ALERT to ALLSHIPS ?", QMessageBox::Yes);
@@ -270,7 +270,7 @@ private slots:
         ModalScript script;
         script.dialog<DistressAlertDialog>([&shown](DistressAlertDialog &d) {
             shown = &d;
-            d.spb_send->click();
+            d.transmitButton->click();
             return d.result();
         });
         script.message("Unable to send a message"); // the socket layer's words

@@ -86,7 +86,7 @@ private slots:
         QCOMPARE(form.station().channelSelector().row(), 16);
 
         // Grid: 22 columns, widths summing to 820, hidden raw-data columns.
-        MessageGrid *grid = form.messagePage()->message_grid;
+        MessageGrid *grid = form.messagePage()->grid();
         QCOMPARE(grid->model()->columnCount(), 22);
         QCOMPARE(grid->rowCount(), 2);
         QCOMPARE(grid->width(), 830);
@@ -184,7 +184,7 @@ private slots:
     {
         writeIni("[AudioBind]\nBindToIndex=40\n");
         MainWindow form(environment());
-        QCOMPARE(form.radioPage()->ComboBox1->currentIndex(), -1);
+        QCOMPARE(form.radioPage()->bindAddresses->currentIndex(), -1);
         QCOMPARE(form.radioPage()->receiveBindAddress(), QString());
     }
 
@@ -198,7 +198,7 @@ private slots:
             // Edited by hand while the dialog is open.
             IniFile(iniPath()).writeString("radio", "mmsi", "244000002");
             IniFile(iniPath()).writeInteger("radio", "mode", 1);
-            dialog.btn_ABORT->click();
+            dialog.abortButton->click();
             return int(QDialog::Rejected);
         });
         form.editSettings();
@@ -217,7 +217,7 @@ private slots:
         QVERIFY(form.voice().receiver().isActive());
         ModalScript script;
         script.dialog<SetupDialog>([](SetupDialog &dialog) {
-            dialog.btn_SAVE->click();
+            dialog.saveButton->click();
             return dialog.result();
         });
         form.editSettings();
@@ -234,7 +234,7 @@ private slots:
         ModalScript script;
         QString version;
         script.dialog<AboutDialog>([&version](AboutDialog &box) {
-            version = box.Version->text();
+            version = box.versionLabel->text();
             return int(QDialog::Accepted);
         });
         form.showAbout();

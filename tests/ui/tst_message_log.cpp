@@ -58,7 +58,7 @@ private slots:
     {
         StationFolder folder;
         MainWindow form(folder.environment());
-        MessageGrid *grid = form.messagePage()->message_grid;
+        MessageGrid *grid = form.messagePage()->grid();
         form.station().receive(distressAlert(Other));
         QCOMPARE(grid->rowCount(), 2); // the empty first row is filled
         QCOMPARE(form.station().log().lastLoggedRow() + 1, 1);
@@ -104,10 +104,10 @@ private slots:
         StationFolder folder;
         MainWindow form(folder.environment());
         form.station().receive("TXMMSI=<b>12</b>,RXMMSI=<img src=x>,FORMAT=<i>INDIVIDU,INFO1=<a href=y>");
-        QCOMPARE(form.messagePage()->message_grid->cell(2, 1), QString("<b>12</b>"));
-        QCOMPARE(form.messagePage()->message_grid->cell(3, 1), QString("<img src="));
-        QCOMPARE(form.messagePage()->message_grid->cell(4, 1), QString("<i>INDIVIDU,"));
-        QCOMPARE(form.messagePage()->message_grid->gridModel()->index(0, 2).data(Qt::AccessibleTextRole).toString(),
+        QCOMPARE(form.messagePage()->grid()->cell(2, 1), QString("<b>12</b>"));
+        QCOMPARE(form.messagePage()->grid()->cell(3, 1), QString("<img src="));
+        QCOMPARE(form.messagePage()->grid()->cell(4, 1), QString("<i>INDIVIDU,"));
+        QCOMPARE(form.messagePage()->grid()->gridModel()->index(0, 2).data(Qt::AccessibleTextRole).toString(),
                  QString("<b>12</b>"));
     }
 
@@ -156,7 +156,7 @@ private slots:
         MainWindow form(folder.environment());
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
-        MessageGrid *grid = form.messagePage()->message_grid;
+        MessageGrid *grid = form.messagePage()->grid();
         auto click = [grid](int row) {
             const QRect r = grid->visualRect(grid->gridModel()->index(row - 1, 4));
             QTest::mousePress(grid->viewport(), Qt::LeftButton, {}, r.center());

@@ -33,27 +33,27 @@ private slots:
         MainWindow form(folder.environment());
         form.show();
         QCOMPARE(form.station().channelSelector().row(), 16);
-        QCOMPARE(form.radioPage()->lbl_channel->text(), QString("16"));
-        QCOMPARE(form.radioPage()->lbl_mode->text(), QString("SIM"));
+        QCOMPARE(form.radioPage()->channelLabel->text(), QString("16"));
+        QCOMPARE(form.radioPage()->modeLabel->text(), QString("SIM"));
         QCOMPARE(form.voice().receiver().port(), QString("18016"));
         QCOMPARE(form.voice().sender().port(), QString("18016"));
 
         const QList<std::tuple<QPushButton *, int, QString>> presses{
-            {form.radioPage()->btn_ch[2], 40, "72"}, {form.radioPage()->btn_ch[0], 6, "06"},  {form.radioPage()->btn_down, 5, "05"}, {form.radioPage()->btn_16, 16, "16"},
-            {form.radioPage()->btn_ch[5], 52, "84"}, {form.radioPage()->btn_ch[1], 9, "09"},  {form.radioPage()->btn_ch[3], 45, "77"}, {form.radioPage()->btn_ch[4], 48, "80"},
-            {form.radioPage()->btn_UP, 49, "81"}};
+            {form.radioPage()->shortcutButtons[2], 40, "72"}, {form.radioPage()->shortcutButtons[0], 6, "06"},  {form.radioPage()->downButton, 5, "05"}, {form.radioPage()->channel16Button, 16, "16"},
+            {form.radioPage()->shortcutButtons[5], 52, "84"}, {form.radioPage()->shortcutButtons[1], 9, "09"},  {form.radioPage()->shortcutButtons[3], 45, "77"}, {form.radioPage()->shortcutButtons[4], 48, "80"},
+            {form.radioPage()->upButton, 49, "81"}};
         for (const auto &[button, row, shown] : presses) {
             button->click();
             QCOMPARE(form.station().channelSelector().row(), row);
-            QCOMPARE(form.radioPage()->lbl_channel->text(), shown);
+            QCOMPARE(form.radioPage()->channelLabel->text(), shown);
             QCOMPARE(form.voice().receiver().port(), QString::number(18000 + row));
             QCOMPARE(form.voice().sender().port(), QString::number(18000 + row));
             QVERIFY(form.voice().receiver().isActive()); // reopened on the new port
         }
         form.station().channelSelector().select(1);
-        form.radioPage()->btn_down->click();
+        form.radioPage()->downButton->click();
         QCOMPARE(form.station().channelSelector().row(), 56);
-        form.radioPage()->btn_UP->click();
+        form.radioPage()->upButton->click();
         QCOMPARE(form.station().channelSelector().row(), 1);
     }
 
@@ -66,9 +66,9 @@ private slots:
         ini.close();
         MainWindow form(folder.environment());
         form.show();
-        QCOMPARE(form.radioPage()->lbl_channel->text(), QString("06"));
-        form.radioPage()->btn_16->click();
-        QCOMPARE(form.radioPage()->lbl_channel->text(), QString("6"));
+        QCOMPARE(form.radioPage()->channelLabel->text(), QString("06"));
+        form.radioPage()->channel16Button->click();
+        QCOMPARE(form.radioPage()->channelLabel->text(), QString("6"));
     }
 
     void startsWithoutTheTable()
@@ -80,10 +80,10 @@ private slots:
         MainWindow form(folder.environment());
         form.show();
         QVERIFY2(script.problems().isEmpty(), qPrintable(script.problems()));
-        QCOMPARE(form.radioPage()->lbl_channel->text(), QString()); // empty display, and on it goes
+        QCOMPARE(form.radioPage()->channelLabel->text(), QString()); // empty display, and on it goes
         QCOMPARE(form.voice().receiver().port(), QString("17016"));
         QVERIFY(form.voice().receiver().isActive());
-        form.radioPage()->btn_ch[2]->click();
+        form.radioPage()->shortcutButtons[2]->click();
         QCOMPARE(form.voice().receiver().port(), QString("17040"));
     }
     void receiveIndicatorFollowsThePackets()
@@ -94,7 +94,7 @@ private slots:
         form.pages()->setCurrentWidget(form.radioPage());
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         QVERIFY(form.voice().receiver().isActive());
-        QVERIFY(!form.radioPage()->lbl_RX->isVisible());
+        QVERIFY(!form.radioPage()->receiveIndicator->isVisible());
 
         QUdpSocket talker;
         const QByteArray packet = voice_packet::build(3, 0, {format_tag::Gsm610, 8000, 1, 0}, QByteArray(65, '\0'));
@@ -112,20 +112,20 @@ private slots:
         });
         every40ms.start(40);
         talking.exec();
-        QVERIFY(form.radioPage()->lbl_RX->isVisible()); // on without flicker through the burst
-        QVERIFY(form.radioPage()->Timer_busy->isActive());
+        QVERIFY(form.radioPage()->receiveIndicator->isVisible()); // on without flicker through the burst
+        QVERIFY(form.radioPage()->receiveTimer->isActive());
 
         QEventLoop off;
         QTimer watch;
         QObject::connect(&watch, &QTimer::timeout, [&] {
-            if (!form.radioPage()->lbl_RX->isVisible())
+            if (!form.radioPage()->receiveIndicator->isVisible())
                 off.quit();
         });
         watch.start(5);
         QTimer::singleShot(2000, &off, &QEventLoop::quit);
         off.exec();
         const qint64 after = sinceLast.elapsed();
-        QVERIFY2(!form.radioPage()->lbl_RX->isVisible(), "the indicator stayed on");
+        QVERIFY2(!form.radioPage()->receiveIndicator->isVisible(), "the indicator stayed on");
         // One to two ticks of 200 ms after the last packet, give or take scheduling.
         QVERIFY2(after >= 180 && after <= 480, qPrintable(QString::number(after)));
     }
@@ -141,13 +141,13 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         ModalScript script;
         script.message("Please check audio source (microphone) !");
-        QTest::mousePress(form.radioPage()->img_btn_ptt, Qt::LeftButton);
+        QTest::mousePress(form.radioPage()->pushToTalk, Qt::LeftButton);
         QVERIFY2(script.problems().isEmpty(), qPrintable(script.problems()));
-        QVERIFY(form.radioPage()->lbl_TX->isVisible());
+        QVERIFY(form.radioPage()->transmitIndicator->isVisible());
         QVERIFY(form.voice().receiver().isActive()); // reception goes on
         QVERIFY(!form.voice().microphone().isActive());
-        QTest::mouseRelease(form.radioPage()->img_btn_ptt, Qt::RightButton); // any button counts
-        QVERIFY(!form.radioPage()->lbl_TX->isVisible());
+        QTest::mouseRelease(form.radioPage()->pushToTalk, Qt::RightButton); // any button counts
+        QVERIFY(!form.radioPage()->transmitIndicator->isVisible());
         QVERIFY(form.voice().receiver().isActive());
     }
 };

@@ -90,28 +90,28 @@ private slots:
                 QCOMPARE(d.windowTitle(), QString("Quillet Configuration Tool"));
                 QCOMPARE(d.size(), QSize(771, 342));
                 QVERIFY(d.windowFlags() & Qt::WindowStaysOnTopHint);
-                QCOMPARE(d.mask_mmsi->text(), e[0]);
-                QCOMPARE(d.Mask_group->text(), e[1]);
+                QCOMPARE(d.mmsiEdit->text(), e[0]);
+                QCOMPARE(d.groupEdit->text(), e[1]);
                 QCOMPARE(d.modeIndex(), e[2].toInt());
-                QCOMPARE(d.SB_Latitude->value(), e[3].toInt());
-                QCOMPARE(d.SB_longitude->value(), e[4].toInt());
-                QCOMPARE(d.SB_UTC_DIFF->value(), e[5].toInt());
-                QCOMPARE(d.RB_Nord->isChecked(), e[6] == "N");
-                QCOMPARE(d.RB_Sud->isChecked(), e[6] == "S");
-                QCOMPARE(d.RB_est->isChecked(), e[7] == "E");
-                QCOMPARE(d.RB_ovest->isChecked(), e[7] == "W");
-                QCOMPARE(d.chk_position->isChecked(), e[8] == "1");
-                QCOMPARE(d.chk_radio->isChecked(), e[9] == "1");
-                QCOMPARE(d.ComboBox1->currentIndex(), e[10].toInt());
-                QCOMPARE(d.ComboBox1->currentText(), QString("0.0.0.0"));
-                QCOMPARE(d.lbl_Latitude->text(), l[0]);
-                QCOMPARE(d.lbl_longitude->text(), l[1]);
-                QCOMPARE(d.lbl_utc_diff->text(), l[2]);
-                QCOMPARE(d.focusWidget(), d.btn_ABORT);
+                QCOMPARE(d.latitudeBar->value(), e[3].toInt());
+                QCOMPARE(d.longitudeBar->value(), e[4].toInt());
+                QCOMPARE(d.utcBar->value(), e[5].toInt());
+                QCOMPARE(d.northButton->isChecked(), e[6] == "N");
+                QCOMPARE(d.southButton->isChecked(), e[6] == "S");
+                QCOMPARE(d.eastButton->isChecked(), e[7] == "E");
+                QCOMPARE(d.westButton->isChecked(), e[7] == "W");
+                QCOMPARE(d.savePositionBox->isChecked(), e[8] == "1");
+                QCOMPARE(d.showRadioBox->isChecked(), e[9] == "1");
+                QCOMPARE(d.bindAddressBox->currentIndex(), e[10].toInt());
+                QCOMPARE(d.bindAddressBox->currentText(), QString("0.0.0.0"));
+                QCOMPARE(d.latitudeValue->text(), l[0]);
+                QCOMPARE(d.longitudeValue->text(), l[1]);
+                QCOMPARE(d.utcValue->text(), l[2]);
+                QCOMPARE(d.focusWidget(), d.abortButton);
                 // Moving a bar away and back shows the plain number.
-                d.SB_Latitude->setValue(5);
-                d.SB_Latitude->setValue(e[3].toInt());
-                QCOMPARE(d.lbl_Latitude->text(), e[3]);
+                d.latitudeBar->setValue(5);
+                d.latitudeBar->setValue(e[3].toInt());
+                QCOMPARE(d.latitudeValue->text(), e[3]);
             }();
             return int(QDialog::Rejected);
         });
@@ -144,7 +144,7 @@ private slots:
             script.message("File quillet.ini not found !");
         bool closed = false;
         const QString problems = runSetup(script, [&](SetupDialog &d) {
-            d.btn_SAVE->click();
+            d.saveButton->click();
             closed = !d.isVisible() && d.result() == QDialog::Accepted;
             return d.result();
         });
@@ -160,10 +160,10 @@ private slots:
         ModalScript script;
         QString shownAtClose;
         const QString problems = runSetup(script, [&](SetupDialog &d) {
-            d.mask_mmsi->setText("999999999");
-            d.SB_Latitude->setValue(12);
-            d.btn_ABORT->click();
-            shownAtClose = d.mask_mmsi->text();
+            d.mmsiEdit->setText("999999999");
+            d.latitudeBar->setValue(12);
+            d.abortButton->click();
+            shownAtClose = d.mmsiEdit->text();
             return d.result();
         });
         QVERIFY2(problems.isEmpty(), qPrintable(problems));
@@ -177,15 +177,15 @@ private slots:
         ModalScript script;
         const QString problems = runSetup(script, [&](SetupDialog &d) {
             [&] {
-                d.Mask_group->setFocus();
-                d.Mask_group->selectAll();
-                QTest::keyClicks(d.Mask_group, "ab12"); // the leading 0 is fixed; letters are refused
-                QCOMPARE(d.Mask_group->text(), QString("012"));
-                QVERIFY(!d.Mask_group->isComplete());
-                d.btn_SAVE->click();
+                d.groupEdit->setFocus();
+                d.groupEdit->selectAll();
+                QTest::keyClicks(d.groupEdit, "ab12"); // the leading 0 is fixed; letters are refused
+                QCOMPARE(d.groupEdit->text(), QString("012"));
+                QVERIFY(!d.groupEdit->isComplete());
+                d.saveButton->click();
                 QVERIFY(d.isVisible()); // refused: nothing written, the dialog stays
-                QTest::keyClick(d.Mask_group, Qt::Key_Escape);
-                QCOMPARE(d.Mask_group->text(), QString("002340001"));
+                QTest::keyClick(d.groupEdit, Qt::Key_Escape);
+                QCOMPARE(d.groupEdit->text(), QString("002340001"));
                 QVERIFY(d.isVisible());
             }();
             return int(QDialog::Rejected);
@@ -203,7 +203,7 @@ private slots:
         script.message("File quillet.ini not found !");
         bool stillOpen = false;
         const QString problems = runSetup(script, [&](SetupDialog &d) {
-            d.btn_SAVE->click();
+            d.saveButton->click();
             stillOpen = d.isVisible();
             return int(QDialog::Rejected);
         }, {"Unable to write to " + m_path});

@@ -23,12 +23,12 @@ AboutDialog::AboutDialog(QWidget *parent) : QDialog(parent)
     auto *picture = label("ProgramIcon", QString());
     picture->setPixmap(pictures::program_icon(64));
     picture->setAccessibleName(QStringLiteral("DSC Quillet"));
-    ProductName = label("ProductName", QStringLiteral("DSC Quillet"));
-    QFont big = ProductName->font();
+    productLabel = label("ProductName", QStringLiteral("DSC Quillet"));
+    QFont big = productLabel->font();
     big.setPointSize(big.pointSize() + 4);
     big.setBold(true);
-    ProductName->setFont(big);
-    Version = label("Version", QStringLiteral("Version 0.001 beta"));
+    productLabel->setFont(big);
+    versionLabel = label("Version", QStringLiteral("Version 0.001 beta"));
     auto *maker = label("Copyright", QStringLiteral("Digital Selective Calling trainer for marine VHF"));
     auto *maker2 = label("Comments", QStringLiteral("Written by the DSC Quillet developers"));
     auto *warning1 = label("Warning1", QStringLiteral("This might not be a fully compliant ITU-R M493-13 simulator,"));
@@ -44,8 +44,8 @@ AboutDialog::AboutDialog(QWidget *parent) : QDialog(parent)
     grid->setContentsMargins(16, 16, 16, 12);
     grid->setHorizontalSpacing(16);
     grid->addWidget(picture, 0, 0, 3, 1, Qt::AlignTop);
-    grid->addWidget(ProductName, 0, 1);
-    grid->addWidget(Version, 1, 1);
+    grid->addWidget(productLabel, 0, 1);
+    grid->addWidget(versionLabel, 1, 1);
     grid->addWidget(maker, 2, 1);
     grid->addWidget(maker2, 3, 1);
     grid->setRowMinimumHeight(4, 10);
@@ -66,7 +66,7 @@ void AboutDialog::showEvent(QShowEvent *event)
     QDialog::showEvent(event);
     if (event->spontaneous())
         return;
-    Version->setText(QStringLiteral("Version = ") + fileVersion());
+    versionLabel->setText(QStringLiteral("Version = ") + fileVersion());
     if (QWidget *owner = parentWidget())
         move(owner->frameGeometry().center() - QPoint(frameGeometry().width() / 2, frameGeometry().height() / 2));
 }

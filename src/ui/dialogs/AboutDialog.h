@@ -14,8 +14,8 @@ public:
     // "major.minor.release.build" of this build.
     static QString fileVersion();
 
-    QLabel *ProductName = nullptr;
-    QLabel *Version = nullptr;
+    QLabel *productLabel = nullptr;
+    QLabel *versionLabel = nullptr;
 
 protected:
     void showEvent(QShowEvent *event) override;

@@ -8,16 +8,16 @@
 
 AckDialog::AckDialog(QWidget *owner, const QSize &clientSize) : FixedDialog(owner, clientSize)
 {
-    spb_send = new QPushButton(QStringLiteral("Transmit"), this);
-    spb_send->setObjectName(QStringLiteral("spb_send"));
-    spb_send->setGeometry(16, clientSize.height() - 37, 75, 25);
-    btn_quit = new QPushButton(QStringLiteral("Quit"), this);
-    btn_quit->setObjectName(QStringLiteral("btn_quit"));
-    btn_quit->setGeometry(clientSize.width() - 16 - 75, clientSize.height() - 37, 75, 25);
-    for (QPushButton *b : {spb_send, btn_quit})
+    transmitButton = new QPushButton(QStringLiteral("Transmit"), this);
+    transmitButton->setObjectName(QStringLiteral("spb_send"));
+    transmitButton->setGeometry(16, clientSize.height() - 37, 75, 25);
+    quitButton = new QPushButton(QStringLiteral("Quit"), this);
+    quitButton->setObjectName(QStringLiteral("btn_quit"));
+    quitButton->setGeometry(clientSize.width() - 16 - 75, clientSize.height() - 37, 75, 25);
+    for (QPushButton *b : {transmitButton, quitButton})
         b->setAutoDefault(false);
-    connect(spb_send, &QPushButton::clicked, this, &AckDialog::spb_sendClick);
-    connect(btn_quit, &QPushButton::clicked, this, &AckDialog::btn_quitClick);
+    connect(transmitButton, &QPushButton::clicked, this, &QDialog::accept);
+    connect(quitButton, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 QGroupBox *AckDialog::addGroup(const char *name, const QString &caption, const QRect &geometry)

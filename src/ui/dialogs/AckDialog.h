@@ -12,11 +12,9 @@ class AckDialog : public FixedDialog
 {
     Q_OBJECT
 public:
-    QPushButton *spb_send = nullptr;
-    QPushButton *btn_quit = nullptr;
+    QPushButton *transmitButton = nullptr;
+    QPushButton *quitButton = nullptr;
 
-    void spb_sendClick() { accept(); }
-    void btn_quitClick() { reject(); }
 
 protected:
     AckDialog(QWidget *owner, const QSize &clientSize);

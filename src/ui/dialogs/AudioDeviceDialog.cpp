@@ -42,34 +42,34 @@ AudioDeviceDialog::AudioDeviceDialog(QWidget *parent) : QDialog(parent)
     setWindowTitle(QStringLiteral("Audio Devices Configuration"));
 
     auto *recording = new QGroupBox(QStringLiteral(" Recording "), this);
-    cb_waveIn = combo(recording, "cb_waveIn");
-    cb_recordingFormat = combo(recording, "cb_recordingFormat");
-    cb_driverMode = combo(recording, "cb_driverMode");
-    cb_codecFormat = combo(recording, "cb_codecFormat");
-    cb_silenceMode = combo(recording, "cb_silenceMode");
-    btn_volumeIn = button(recording, "btn_volumeIn", QStringLiteral("&Volume..."));
+    inputDeviceBox = combo(recording, "cb_waveIn");
+    recordingFormatBox = combo(recording, "cb_recordingFormat");
+    driverBox = combo(recording, "cb_driverMode");
+    codecBox = combo(recording, "cb_codecFormat");
+    silenceBox = combo(recording, "cb_silenceMode");
+    inputVolumeButton = button(recording, "btn_volumeIn", QStringLiteral("&Volume..."));
     auto *recordingForm = new QFormLayout(recording);
-    recordingForm->addRow(QStringLiteral("Device:"), cb_waveIn);
-    recordingForm->addRow(QStringLiteral("Format:"), cb_recordingFormat);
-    recordingForm->addRow(QStringLiteral("Codec driver:"), cb_driverMode);
-    recordingForm->addRow(QStringLiteral("Codec format:"), cb_codecFormat);
-    recordingForm->addRow(QStringLiteral("Silence detection:"), cb_silenceMode);
-    recordingForm->addRow(QString(), btn_volumeIn);
+    recordingForm->addRow(QStringLiteral("Device:"), inputDeviceBox);
+    recordingForm->addRow(QStringLiteral("Format:"), recordingFormatBox);
+    recordingForm->addRow(QStringLiteral("Codec driver:"), driverBox);
+    recordingForm->addRow(QStringLiteral("Codec format:"), codecBox);
+    recordingForm->addRow(QStringLiteral("Silence detection:"), silenceBox);
+    recordingForm->addRow(QString(), inputVolumeButton);
 
     auto *playback = new QGroupBox(QStringLiteral(" Playback "), this);
-    cb_waveOut = combo(playback, "cb_waveOut");
-    btn_volumeOut = button(playback, "btn_volumeOut", QStringLiteral("Vol&ume..."));
+    outputDeviceBox = combo(playback, "cb_waveOut");
+    outputVolumeButton = button(playback, "btn_volumeOut", QStringLiteral("Vol&ume..."));
     auto *playbackForm = new QFormLayout(playback);
-    playbackForm->addRow(QStringLiteral("Device:"), cb_waveOut);
+    playbackForm->addRow(QStringLiteral("Device:"), outputDeviceBox);
     playbackForm->addRow(QStringLiteral("Format:"), new QLabel(QStringLiteral("as recorded"), playback));
-    playbackForm->addRow(QString(), btn_volumeOut);
+    playbackForm->addRow(QString(), outputVolumeButton);
 
-    btn_audioProperties = button(this, "btn_audioProperties", QStringLiteral("&Audio Properties..."));
+    soundSettingsButton = button(this, "btn_audioProperties", QStringLiteral("&Audio Properties..."));
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    btn_ok = buttons->button(QDialogButtonBox::Ok);
-    btn_cancel = buttons->button(QDialogButtonBox::Cancel);
+    okButton = buttons->button(QDialogButtonBox::Ok);
+    cancelButton = buttons->button(QDialogButtonBox::Cancel);
     auto *bottom = new QHBoxLayout;
-    bottom->addWidget(btn_audioProperties);
+    bottom->addWidget(soundSettingsButton);
     bottom->addStretch();
     bottom->addWidget(buttons);
     auto *layout = new QVBoxLayout(this);
@@ -77,14 +77,14 @@ AudioDeviceDialog::AudioDeviceDialog(QWidget *parent) : QDialog(parent)
     layout->addWidget(playback);
     layout->addLayout(bottom);
 
-    cb_driverMode->addItems({QStringLiteral("ACM"), QStringLiteral("OpenH323 (not available)")});
-    cb_codecFormat->addItem(QStringLiteral("GSM 6.10"), format_tag::Gsm610);
-    cb_silenceMode->addItems({QStringLiteral("None")});
+    driverBox->addItems({QStringLiteral("ACM"), QStringLiteral("OpenH323 (not available)")});
+    codecBox->addItem(QStringLiteral("GSM 6.10"), format_tag::Gsm610);
+    silenceBox->addItems({QStringLiteral("None")});
     for (int rate : Rates)
         for (int channels : {1, 2})
             for (int bits : {8, 16}) {
                 const StreamFormat f{format_tag::Pcm, rate, channels, bits};
-                cb_recordingFormat->addItem(QStringLiteral("PCM %1 Hz, %2 bit, %3")
+                recordingFormatBox->addItem(QStringLiteral("PCM %1 Hz, %2 bit, %3")
                                                 .arg(rate)
                                                 .arg(bits)
                                                 .arg(channels == 1 ? QStringLiteral("mono") : QStringLiteral("stereo")),
@@ -92,28 +92,28 @@ AudioDeviceDialog::AudioDeviceDialog(QWidget *parent) : QDialog(parent)
             }
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(cb_driverMode, &QComboBox::currentIndexChanged, this, [this](int index) {
+    connect(driverBox, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (index == 1) {
             modal::show_message(QStringLiteral("Codec plug-in libraries are not available; the built-in codecs are used."));
-            cb_driverMode->setCurrentIndex(0);
+            driverBox->setCurrentIndex(0);
         }
     });
-    for (QPushButton *b : {btn_volumeIn, btn_volumeOut, btn_audioProperties})
+    for (QPushButton *b : {inputVolumeButton, outputVolumeButton, soundSettingsButton})
         connect(b, &QPushButton::clicked, this, &AudioDeviceDialog::openSoundSettings);
     fillDevices();
 }
 
-void AudioDeviceDialog::setupUI(bool, bool includeMapper, bool allowModeChange)
+void AudioDeviceDialog::setOptions(bool, bool includeMapper, bool allowModeChange)
 {
     // The playback format always follows the recording format here.
     m_includeMapper = includeMapper;
-    cb_driverMode->setEnabled(allowModeChange);
+    driverBox->setEnabled(allowModeChange);
     fillDevices();
 }
 
 void AudioDeviceDialog::fillDevices()
 {
-    for (auto [box, input] : {std::pair{cb_waveIn, true}, std::pair{cb_waveOut, false}}) {
+    for (auto [box, input] : {std::pair{inputDeviceBox, true}, std::pair{outputDeviceBox, false}}) {
         box->clear();
         if (m_includeMapper)
             box->addItem(QStringLiteral("Wave Mapper"));
@@ -125,25 +125,25 @@ void AudioDeviceDialog::fillDevices()
 
 void AudioDeviceDialog::showChoice(const AudioDeviceChoice &c)
 {
-    cb_waveIn->setCurrentIndex(qBound(0, c.waveIn, cb_waveIn->count() - 1));
-    cb_waveOut->setCurrentIndex(qBound(0, c.waveOut, cb_waveOut->count() - 1));
-    cb_driverMode->setCurrentIndex(0);
-    cb_codecFormat->setCurrentIndex(0);
-    cb_silenceMode->setCurrentIndex(0);
-    const int f = cb_recordingFormat->findData(AudioDeviceChoice::formatText(c.recording));
-    cb_recordingFormat->setCurrentIndex(
-        f >= 0 ? f : cb_recordingFormat->findData(AudioDeviceChoice::formatText(AudioDeviceChoice::defaultRecordingFormat())));
+    inputDeviceBox->setCurrentIndex(qBound(0, c.waveIn, inputDeviceBox->count() - 1));
+    outputDeviceBox->setCurrentIndex(qBound(0, c.waveOut, outputDeviceBox->count() - 1));
+    driverBox->setCurrentIndex(0);
+    codecBox->setCurrentIndex(0);
+    silenceBox->setCurrentIndex(0);
+    const int f = recordingFormatBox->findData(AudioDeviceChoice::formatText(c.recording));
+    recordingFormatBox->setCurrentIndex(
+        f >= 0 ? f : recordingFormatBox->findData(AudioDeviceChoice::formatText(AudioDeviceChoice::defaultRecordingFormat())));
 }
 
 AudioDeviceChoice AudioDeviceDialog::chosen() const
 {
     AudioDeviceChoice c;
-    c.waveIn = cb_waveIn->currentIndex();
-    c.waveOut = cb_waveOut->currentIndex();
-    c.driverMode = cb_driverMode->currentIndex();
-    c.formatTag = cb_codecFormat->currentData().toInt();
-    c.silenceMode = cb_silenceMode->currentIndex();
-    AudioDeviceChoice::parseFormatText(cb_recordingFormat->currentData().toString(), &c.recording);
+    c.waveIn = inputDeviceBox->currentIndex();
+    c.waveOut = outputDeviceBox->currentIndex();
+    c.driverMode = driverBox->currentIndex();
+    c.formatTag = codecBox->currentData().toInt();
+    c.silenceMode = silenceBox->currentIndex();
+    AudioDeviceChoice::parseFormatText(recordingFormatBox->currentData().toString(), &c.recording);
     return c;
 }
 

@@ -19,17 +19,17 @@ class AudioDeviceDialog : public QDialog
 public:
     explicit AudioDeviceDialog(QWidget *parent = nullptr);
 
-    void setupUI(bool syncInOutFormat, bool includeMapper, bool allowModeChange);
+    void setOptions(bool syncInOutFormat, bool includeMapper, bool allowModeChange);
     // Reads the section and applies it, without showing anything.
     void loadChoice(const IniFile &config, VoiceEngine &engine);
     // Shows the dialog; on OK writes the section and applies the choice.
     // Throws IniWriteError when the file cannot be written.
     bool configure(IniFile &config, VoiceEngine &engine);
 
-    QComboBox *cb_waveIn = nullptr, *cb_waveOut = nullptr, *cb_driverMode = nullptr, *cb_codecFormat = nullptr,
-              *cb_recordingFormat = nullptr, *cb_silenceMode = nullptr;
-    QPushButton *btn_volumeIn = nullptr, *btn_volumeOut = nullptr, *btn_audioProperties = nullptr,
-                *btn_ok = nullptr, *btn_cancel = nullptr;
+    QComboBox *inputDeviceBox = nullptr, *outputDeviceBox = nullptr, *driverBox = nullptr, *codecBox = nullptr,
+              *recordingFormatBox = nullptr, *silenceBox = nullptr;
+    QPushButton *inputVolumeButton = nullptr, *outputVolumeButton = nullptr, *soundSettingsButton = nullptr,
+                *okButton = nullptr, *cancelButton = nullptr;
 
 private:
     void showChoice(const AudioDeviceChoice &choice);

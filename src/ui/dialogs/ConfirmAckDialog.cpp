@@ -36,10 +36,10 @@ ConfirmAckDialog::ConfirmAckDialog(Kind kind, QWidget *owner)
     const QSize clientSize = look.clientSize;
     const QStringList &text = look.text;
     const int height = clientSize.height() - 60;
-    GroupBox1 = addGroup("GroupBox1", QStringLiteral(" WARNING "), QRect(8, 8, clientSize.width() - 16, height));
+    warningFrame = addGroup("GroupBox1", QStringLiteral(" WARNING "), QRect(8, 8, clientSize.width() - 16, height));
     const int top = (height - 22 * int(text.size())) / 2 + 6;
     for (int i = 0; i < text.size(); ++i) {
-        QLabel *l = addLabel(GroupBox1, qPrintable(QStringLiteral("Label%1").arg(i + 1)), text[i], station_font_px(13),
+        QLabel *l = addLabel(warningFrame, qPrintable(QStringLiteral("Label%1").arg(i + 1)), text[i], station_font_px(13),
                              QRect(10, top + i * 22, clientSize.width() - 36, 20));
         if (i > 0)
             l->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter); // the continuation line stands centred

@@ -14,7 +14,7 @@ public:
 
     Kind kind() const { return m_kind; }
 
-    QGroupBox *GroupBox1 = nullptr;
+    QGroupBox *warningFrame = nullptr;
     QList<QLabel *> lines;
 
 private:

@@ -11,19 +11,19 @@ DestinationDialog::DestinationDialog(QWidget *owner, const QSize &clientSize, Ti
                                      const QString &caption, const QRect &groupGeometry, int buttonsTop)
     : FixedDialog(owner, clientSize, buttons)
 {
-    GroupBox1 = new QGroupBox(caption, this);
-    GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
-    GroupBox1->setGeometry(groupGeometry);
-    Edit1 = new QLineEdit(GroupBox1);
-    Edit1->setObjectName(QStringLiteral("Edit1"));
-    Edit1->setGeometry(10, 20, groupGeometry.width() - 20, groupGeometry.height() - 30);
-    Edit1->setFont(station_font_px(24, true));
-    QPalette navy = Edit1->palette();
+    mmsiFrame = new QGroupBox(caption, this);
+    mmsiFrame->setObjectName(QStringLiteral("GroupBox1"));
+    mmsiFrame->setGeometry(groupGeometry);
+    mmsiEdit = new QLineEdit(mmsiFrame);
+    mmsiEdit->setObjectName(QStringLiteral("Edit1"));
+    mmsiEdit->setGeometry(10, 20, groupGeometry.width() - 20, groupGeometry.height() - 30);
+    mmsiEdit->setFont(station_font_px(24, true));
+    QPalette navy = mmsiEdit->palette();
     navy.setColor(QPalette::Text, QColor(0, 0, 128));
-    Edit1->setPalette(navy);
-    Edit1->setMaxLength(9);
-    Edit1->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), Edit1));
-    Edit1->setAccessibleName(QStringLiteral("Destination MMSI"));
+    mmsiEdit->setPalette(navy);
+    mmsiEdit->setMaxLength(9);
+    mmsiEdit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), mmsiEdit));
+    mmsiEdit->setAccessibleName(QStringLiteral("Destination MMSI"));
 
     const int gap = (clientSize.width() - 3 * 75) / 4;
     auto button = [&](const char *name, const QString &text, int i) {
@@ -33,34 +33,34 @@ DestinationDialog::DestinationDialog(QWidget *owner, const QSize &clientSize, Ti
         b->setAutoDefault(false);
         return b;
     };
-    spb_send = button("spb_send", QStringLiteral("Transmit"), 0);
-    spb_clear = button("spb_clear", QStringLiteral("Clear"), 1);
-    btn_quit = button("btn_quit", QStringLiteral("Quit"), 2);
-    spb_send->setEnabled(false);
-    spb_send->setDefault(true);
+    transmitButton = button("spb_send", QStringLiteral("Transmit"), 0);
+    clearButton = button("spb_clear", QStringLiteral("Clear"), 1);
+    quitButton = button("btn_quit", QStringLiteral("Quit"), 2);
+    transmitButton->setEnabled(false);
+    transmitButton->setDefault(true);
 
-    connect(Edit1, &QLineEdit::textChanged, this, &DestinationDialog::Edit1Change);
-    connect(spb_send, &QPushButton::clicked, this, &DestinationDialog::spb_sendClick);
-    connect(spb_clear, &QPushButton::clicked, this, &DestinationDialog::spb_clearClick);
-    connect(btn_quit, &QPushButton::clicked, this, &DestinationDialog::btn_quitClick);
+    connect(mmsiEdit, &QLineEdit::textChanged, this, &DestinationDialog::mmsiChanged);
+    connect(transmitButton, &QPushButton::clicked, this, &QDialog::accept);
+    connect(clearButton, &QPushButton::clicked, this, &DestinationDialog::clearMmsi);
+    connect(quitButton, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 QString DestinationDialog::destination() const
 {
-    return Edit1->text().trimmed();
+    return mmsiEdit->text().trimmed();
 }
 
-void DestinationDialog::Edit1Change()
+void DestinationDialog::mmsiChanged()
 {
-    spb_send->setEnabled(Edit1->text().size() == 9);
+    transmitButton->setEnabled(mmsiEdit->text().size() == 9);
 }
 
-void DestinationDialog::spb_clearClick()
+void DestinationDialog::clearMmsi()
 {
-    Edit1->clear();
+    mmsiEdit->clear();
 }
 
-void DestinationDialog::FormShow()
+void DestinationDialog::prepareToShow()
 {
-    Edit1->setFocus(Qt::OtherFocusReason);
+    mmsiEdit->setFocus(Qt::OtherFocusReason);
 }

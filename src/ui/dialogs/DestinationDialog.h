@@ -13,22 +13,20 @@ class DestinationDialog : public FixedDialog
 {
     Q_OBJECT
 public:
-    QGroupBox *GroupBox1 = nullptr;
-    QLineEdit *Edit1 = nullptr;
-    QPushButton *spb_send = nullptr;
-    QPushButton *spb_clear = nullptr;
-    QPushButton *btn_quit = nullptr;
+    QGroupBox *mmsiFrame = nullptr;
+    QLineEdit *mmsiEdit = nullptr;
+    QPushButton *transmitButton = nullptr;
+    QPushButton *clearButton = nullptr;
+    QPushButton *quitButton = nullptr;
 
     // The typed MMSI without leading and trailing blanks.
     QString destination() const;
 
-    void Edit1Change();
-    void spb_sendClick() { accept(); }
-    void spb_clearClick();
-    void btn_quitClick() { reject(); }
+    void mmsiChanged();
+    void clearMmsi();
 
 protected:
     DestinationDialog(QWidget *owner, const QSize &clientSize, TitleButtons buttons, const QString &caption,
                       const QRect &groupGeometry, int buttonsTop);
-    void FormShow() override;
+    void prepareToShow() override;
 };

@@ -8,19 +8,19 @@ DistressAckDialog::DistressAckDialog(QWidget *owner, const LogRow &row)
     : AckDialog(owner, QSize(368, 225)), m_row(row)
 {
     setObjectName(QStringLiteral("frmDistress"));
-    GroupBox1 = addGroup("GroupBox1", QStringLiteral(" Distress DSC Acknowledgement"), QRect(8, 8, 352, 164));
+    frame = addGroup("GroupBox1", QStringLiteral(" Distress DSC Acknowledgement"), QRect(8, 8, 352, 164));
     const QFont mono = station_mono_font_px(16);
-    QLabel **labels[] = {&lbl_distressID, &Lbl_natureOf, &lbl_latitudeOf, &lbl_longitudeOf, &lbl_TimeOf};
+    QLabel **labels[] = {&distressedIdLabel, &natureLabel, &latitudeLabel, &longitudeLabel, &timeLabel};
     const char *names[] = {"lbl_distressID", "Lbl_natureOf", "lbl_latitudeOf", "lbl_longitudeOf", "lbl_TimeOf"};
     for (int i = 0; i < 5; ++i)
-        *labels[i] = addLabel(GroupBox1, names[i], QString(), mono, QRect(12, 24 + i * 27, 332, 22));
+        *labels[i] = addLabel(frame, names[i], QString(), mono, QRect(12, 24 + i * 27, 332, 22));
 }
 
-void DistressAckDialog::FormShow()
+void DistressAckDialog::prepareToShow()
 {
-    lbl_distressID->setText(QStringLiteral("Distressed ID = ") + m_row.cell(LogColumn::From));
-    Lbl_natureOf->setText(QStringLiteral("Nature        = ") + m_row.cell(LogColumn::Nature));
-    lbl_latitudeOf->setText(QStringLiteral("Latitude      = ") + m_row.cell(LogColumn::Latitude));
-    lbl_longitudeOf->setText(QStringLiteral("Longitude     = ") + m_row.cell(LogColumn::Longitude));
-    lbl_TimeOf->setText(QStringLiteral("Time UTC      = ") + m_row.cell(LogColumn::PositionTime));
+    distressedIdLabel->setText(QStringLiteral("Distressed ID = ") + m_row.cell(LogColumn::From));
+    natureLabel->setText(QStringLiteral("Nature        = ") + m_row.cell(LogColumn::Nature));
+    latitudeLabel->setText(QStringLiteral("Latitude      = ") + m_row.cell(LogColumn::Latitude));
+    longitudeLabel->setText(QStringLiteral("Longitude     = ") + m_row.cell(LogColumn::Longitude));
+    timeLabel->setText(QStringLiteral("Time UTC      = ") + m_row.cell(LogColumn::PositionTime));
 }

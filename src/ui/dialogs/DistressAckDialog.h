@@ -11,12 +11,12 @@ class DistressAckDialog : public AckDialog
 public:
     DistressAckDialog(QWidget *owner, const LogRow &row);
 
-    QGroupBox *GroupBox1 = nullptr;
-    QLabel *lbl_distressID = nullptr, *Lbl_natureOf = nullptr, *lbl_latitudeOf = nullptr,
-           *lbl_longitudeOf = nullptr, *lbl_TimeOf = nullptr;
+    QGroupBox *frame = nullptr;
+    QLabel *distressedIdLabel = nullptr, *natureLabel = nullptr, *latitudeLabel = nullptr,
+           *longitudeLabel = nullptr, *timeLabel = nullptr;
 
 protected:
-    void FormShow() override;
+    void prepareToShow() override;
 
 private:
     LogRow m_row;

@@ -15,14 +15,12 @@ class DistressAlertDialog : public FixedDialog
 public:
     explicit DistressAlertDialog(QWidget *owner);
 
-    QGroupBox *GroupBox1 = nullptr;
-    QLabel *Label1 = nullptr, *Label2 = nullptr;
-    RadioGroup *RadioGroup1 = nullptr;
-    QPushButton *spb_send = nullptr, *btn_quit = nullptr;
+    QGroupBox *warningFrame = nullptr;
+    QLabel *warningLine1 = nullptr, *warningLine2 = nullptr;
+    RadioGroup *natureGroup = nullptr;
+    QPushButton *transmitButton = nullptr, *quitButton = nullptr;
 
     // "01" to "11" for the selected nature.
     QString natureCode() const;
 
-    void spb_sendClick() { accept(); }
-    void btn_quitClick() { reject(); }
 };

@@ -15,11 +15,11 @@ public:
 
     const PositionFix &fix() const { return m_fix; }
 
-    QGroupBox *GroupBox1 = nullptr, *GroupBox2 = nullptr;
-    QLabel *Label1 = nullptr, *Label2 = nullptr, *Label3 = nullptr, *Label4 = nullptr, *Label5 = nullptr;
+    QGroupBox *warningFrame = nullptr, *positionFrame = nullptr;
+    QLabel *warningLine1 = nullptr, *warningLine2 = nullptr, *latitudeLabel = nullptr, *longitudeLabel = nullptr, *timeLabel = nullptr;
 
 protected:
-    void FormShow() override;
+    void prepareToShow() override;
 
 private:
     std::function<PositionFix()> m_drawFix;

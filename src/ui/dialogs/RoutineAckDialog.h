@@ -16,21 +16,21 @@ class RoutineAckDialog : public AckDialog
 public:
     RoutineAckDialog(QWidget *owner, const LogRow &row);
 
-    QGroupBox *GroupBox1 = nullptr;
-    QLabel *Label1 = nullptr, *Label2 = nullptr, *Label3 = nullptr;
-    QRadioButton *RadioButton1 = nullptr, *RadioButton2 = nullptr;
-    RadioGroup *RadioGroup1 = nullptr;
-    QPushButton *spb_clear = nullptr;
+    QGroupBox *frame = nullptr;
+    QLabel *titleLabel = nullptr, *mmsiLabel = nullptr, *channelLabel = nullptr;
+    QRadioButton *ableButton = nullptr, *unableButton = nullptr;
+    RadioGroup *channelGroup = nullptr;
+    QPushButton *clearButton = nullptr;
 
     // The channel to send: the proposed one when none is selected.
     QString channel() const;
     bool able() const;
 
-    void RadioGroup1Click(int index);
-    void spb_clearClick();
+    void channelClicked(int index);
+    void clearChannel();
 
 protected:
-    void FormShow() override;
+    void prepareToShow() override;
 
 private:
     LogRow m_row;

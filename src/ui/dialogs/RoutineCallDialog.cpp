@@ -14,15 +14,15 @@ RoutineCallDialog::RoutineCallDialog(QWidget *owner)
     QStringList items;
     for (const char *c : channels)
         items << QLatin1String(c);
-    RadioGroup1 = new RadioGroup(QStringLiteral(" TP Traffic channel  "), items, 4, this);
-    RadioGroup1->setObjectName(QStringLiteral("RadioGroup1"));
-    RadioGroup1->setGeometry(8, 92, 240, 170);
-    RadioGroup1->setItemIndex(0);
+    channelGroup = new RadioGroup(QStringLiteral(" TP Traffic channel  "), items, 4, this);
+    channelGroup->setObjectName(QStringLiteral("RadioGroup1"));
+    channelGroup->setGeometry(8, 92, 240, 170);
+    channelGroup->setItemIndex(0);
 }
 
 QString RoutineCallDialog::channelCode() const
 {
-    const int index = RadioGroup1->itemIndex();
+    const int index = channelGroup->itemIndex();
     const QString shown = QLatin1String(channels[index >= 0 ? index : 0]);
     return shown.rightJustified(2, QLatin1Char('0'));
 }

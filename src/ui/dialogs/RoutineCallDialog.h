@@ -11,7 +11,7 @@ class RoutineCallDialog : public DestinationDialog
 public:
     explicit RoutineCallDialog(QWidget *owner);
 
-    RadioGroup *RadioGroup1 = nullptr;
+    RadioGroup *channelGroup = nullptr;
 
     // Two-digit CH of the selected channel item ("06" for "6").
     QString channelCode() const;

@@ -81,99 +81,99 @@ SetupDialog::SetupDialog(const QString &settingsPath, QWidget *parent)
     p.setColor(QPalette::Window, p.color(QPalette::Light)); // the button-highlight colour
     setPalette(p);
 
-    GroupBox4 = group(this, "GroupBox4", QStringLiteral(" QUILLET "), QRect(8, 6, 250, 154), true);
-    GroupBox1 = child(GroupBox4, new QGroupBox(QStringLiteral(" MMSI "), GroupBox4), "GroupBox1", QRect(10, 20, 230, 60));
-    mask_mmsi = new MaskEdit(QStringLiteral("999999999;*"), GroupBox1);
-    mask_mmsi->setObjectName(QStringLiteral("mask_mmsi"));
-    mask_mmsi->setGeometry(12, 22, 206, 26);
-    mask_mmsi->setFont(boldFont(mask_mmsi));
-    mask_mmsi->setAccessibleName(QStringLiteral("MMSI"));
-    GroupBox2 = child(GroupBox4, new QGroupBox(QStringLiteral(" GROUP MMSI "), GroupBox4), "GroupBox2", QRect(10, 86, 230, 60));
-    Mask_group = new MaskEdit(QStringLiteral("\\099999999;*"), GroupBox2);
-    Mask_group->setObjectName(QStringLiteral("Mask_group"));
-    Mask_group->setGeometry(12, 22, 206, 26);
-    Mask_group->setFont(boldFont(Mask_group));
-    Mask_group->setAccessibleName(QStringLiteral("GROUP MMSI"));
+    stationFrame = group(this, "GroupBox4", QStringLiteral(" QUILLET "), QRect(8, 6, 250, 154), true);
+    mmsiFrame = child(stationFrame, new QGroupBox(QStringLiteral(" MMSI "), stationFrame), "GroupBox1", QRect(10, 20, 230, 60));
+    mmsiEdit = new MaskEdit(QStringLiteral("999999999;*"), mmsiFrame);
+    mmsiEdit->setObjectName(QStringLiteral("mask_mmsi"));
+    mmsiEdit->setGeometry(12, 22, 206, 26);
+    mmsiEdit->setFont(boldFont(mmsiEdit));
+    mmsiEdit->setAccessibleName(QStringLiteral("MMSI"));
+    groupFrame = child(stationFrame, new QGroupBox(QStringLiteral(" GROUP MMSI "), stationFrame), "GroupBox2", QRect(10, 86, 230, 60));
+    groupEdit = new MaskEdit(QStringLiteral("\\099999999;*"), groupFrame);
+    groupEdit->setObjectName(QStringLiteral("Mask_group"));
+    groupEdit->setGeometry(12, 22, 206, 26);
+    groupEdit->setFont(boldFont(groupEdit));
+    groupEdit->setAccessibleName(QStringLiteral("GROUP MMSI"));
 
-    GRoupMode = group(this, "GRoupMode", QStringLiteral(" SIM MODE"), QRect(8, 166, 250, 76), true);
-    modeStandAlone = child(GRoupMode, new QRadioButton(QStringLiteral("Stand-alone mode"), GRoupMode), "GRoupMode_0", QRect(12, 22, 220, 22));
-    modeNetwork = child(GRoupMode, new QRadioButton(QStringLiteral("Network mode"), GRoupMode), "GRoupMode_1", QRect(12, 46, 220, 22));
+    modeFrame = group(this, "GRoupMode", QStringLiteral(" SIM MODE"), QRect(8, 166, 250, 76), true);
+    modeStandAlone = child(modeFrame, new QRadioButton(QStringLiteral("Stand-alone mode"), modeFrame), "GRoupMode_0", QRect(12, 22, 220, 22));
+    modeNetwork = child(modeFrame, new QRadioButton(QStringLiteral("Network mode"), modeFrame), "GRoupMode_1", QRect(12, 46, 220, 22));
     modeGroup = new QButtonGroup(this);
     modeGroup->addButton(modeStandAlone, 0);
     modeGroup->addButton(modeNetwork, 1);
     modeStandAlone->setChecked(true);
 
-    GroupOptions = group(this, "GroupOptions", QStringLiteral(" OPTIONS "), QRect(8, 248, 250, 46), true);
-    chk_position = child(GroupOptions, new QCheckBox(QStringLiteral("Save Screen Pos."), GroupOptions), "chk_position", QRect(12, 18, 130, 22));
-    chk_radio = child(GroupOptions, new QCheckBox(QStringLiteral("Show Radio"), GroupOptions), "chk_radio", QRect(146, 18, 96, 22));
+    optionsFrame = group(this, "GroupOptions", QStringLiteral(" OPTIONS "), QRect(8, 248, 250, 46), true);
+    savePositionBox = child(optionsFrame, new QCheckBox(QStringLiteral("Save Screen Pos."), optionsFrame), "chk_position", QRect(12, 18, 130, 22));
+    showRadioBox = child(optionsFrame, new QCheckBox(QStringLiteral("Show Radio"), optionsFrame), "chk_radio", QRect(146, 18, 96, 22));
 
-    GroupBox8 = group(this, "GroupBox8", QStringLiteral("  GPS SETUP "), QRect(266, 6, 497, 236), true);
+    gpsFrame = group(this, "GroupBox8", QStringLiteral("  GPS SETUP "), QRect(266, 6, 497, 236), true);
     auto bar = [](QGroupBox *box, const char *name, int min, int max) {
         auto *sb = child(box, new QScrollBar(Qt::Horizontal, box), name, QRect(12, 26, 300, 18));
         sb->setRange(min, max);
         sb->setValue(0);
         return sb;
     };
-    GroupBox9 = child(GroupBox8, new QGroupBox(QStringLiteral(" Latitude  "), GroupBox8), "GroupBox9", QRect(10, 20, 477, 66));
-    SB_Latitude = bar(GroupBox9, "SB_Latitude", 0, 89);
-    lbl_Latitude = child(GroupBox9, plainLabel(QStringLiteral("00"), GroupBox9), "lbl_Latitude", QRect(320, 26, 40, 18));
-    RB_Nord = child(GroupBox9, new QRadioButton(QStringLiteral("North"), GroupBox9), "RB_Nord", QRect(366, 26, 54, 20));
-    RB_Sud = child(GroupBox9, new QRadioButton(QStringLiteral("South"), GroupBox9), "RB_Sud", QRect(420, 26, 54, 20));
+    latitudeFrame = child(gpsFrame, new QGroupBox(QStringLiteral(" Latitude  "), gpsFrame), "GroupBox9", QRect(10, 20, 477, 66));
+    latitudeBar = bar(latitudeFrame, "SB_Latitude", 0, 89);
+    latitudeValue = child(latitudeFrame, plainLabel(QStringLiteral("00"), latitudeFrame), "lbl_Latitude", QRect(320, 26, 40, 18));
+    northButton = child(latitudeFrame, new QRadioButton(QStringLiteral("North"), latitudeFrame), "RB_Nord", QRect(366, 26, 54, 20));
+    southButton = child(latitudeFrame, new QRadioButton(QStringLiteral("South"), latitudeFrame), "RB_Sud", QRect(420, 26, 54, 20));
 
-    GroupBox10 = child(GroupBox8, new QGroupBox(QStringLiteral(" Longitude "), GroupBox8), "GroupBox10", QRect(10, 90, 477, 66));
-    SB_longitude = bar(GroupBox10, "SB_longitude", 0, 179);
-    lbl_longitude = child(GroupBox10, plainLabel(QStringLiteral("000"), GroupBox10), "lbl_longitude", QRect(320, 26, 40, 18));
-    RB_ovest = child(GroupBox10, new QRadioButton(QStringLiteral("West"), GroupBox10), "RB_ovest", QRect(366, 26, 54, 20));
-    RB_est = child(GroupBox10, new QRadioButton(QStringLiteral("East"), GroupBox10), "RB_est", QRect(420, 26, 54, 20));
+    longitudeFrame = child(gpsFrame, new QGroupBox(QStringLiteral(" Longitude "), gpsFrame), "GroupBox10", QRect(10, 90, 477, 66));
+    longitudeBar = bar(longitudeFrame, "SB_longitude", 0, 179);
+    longitudeValue = child(longitudeFrame, plainLabel(QStringLiteral("000"), longitudeFrame), "lbl_longitude", QRect(320, 26, 40, 18));
+    westButton = child(longitudeFrame, new QRadioButton(QStringLiteral("West"), longitudeFrame), "RB_ovest", QRect(366, 26, 54, 20));
+    eastButton = child(longitudeFrame, new QRadioButton(QStringLiteral("East"), longitudeFrame), "RB_est", QRect(420, 26, 54, 20));
 
-    GroupBox5 = child(GroupBox8, new QGroupBox(QStringLiteral(" UTC Diff."), GroupBox8), "GroupBox5", QRect(10, 160, 477, 66));
-    auto *minus = child(GroupBox5, plainLabel(QStringLiteral("-12"), GroupBox5), "lbl_utc_min", QRect(12, 22, 30, 18));
+    utcFrame = child(gpsFrame, new QGroupBox(QStringLiteral(" UTC Diff."), gpsFrame), "GroupBox5", QRect(10, 160, 477, 66));
+    auto *minus = child(utcFrame, plainLabel(QStringLiteral("-12"), utcFrame), "lbl_utc_min", QRect(12, 22, 30, 18));
     Q_UNUSED(minus)
-    SB_UTC_DIFF = child(GroupBox5, new QScrollBar(Qt::Horizontal, GroupBox5), "SB_UTC_DIFF", QRect(42, 22, 260, 18));
-    SB_UTC_DIFF->setRange(-12, 12);
-    SB_UTC_DIFF->setValue(0);
-    auto *plus = child(GroupBox5, plainLabel(QStringLiteral("+12"), GroupBox5), "lbl_utc_max", QRect(306, 22, 30, 18));
+    utcBar = child(utcFrame, new QScrollBar(Qt::Horizontal, utcFrame), "SB_UTC_DIFF", QRect(42, 22, 260, 18));
+    utcBar->setRange(-12, 12);
+    utcBar->setValue(0);
+    auto *plus = child(utcFrame, plainLabel(QStringLiteral("+12"), utcFrame), "lbl_utc_max", QRect(306, 22, 30, 18));
     Q_UNUSED(plus)
-    lbl_utc_diff = child(GroupBox5, plainLabel(QStringLiteral("0"), GroupBox5), "lbl_utc_diff", QRect(160, 42, 40, 18));
+    utcValue = child(utcFrame, plainLabel(QStringLiteral("0"), utcFrame), "lbl_utc_diff", QRect(160, 42, 40, 18));
 
-    GroupBox3 = group(this, "GroupBox3", QStringLiteral(" Network "), QRect(266, 248, 497, 46), true);
-    auto *bindLabel = child(GroupBox3, plainLabel(QStringLiteral("Bind To:"), GroupBox3), "lbl_bind", QRect(12, 18, 60, 20));
-    ComboBox1 = child(GroupBox3, new QComboBox(GroupBox3), "ComboBox1", QRect(76, 16, 200, 24));
-    ComboBox1->setEditable(true);
-    ComboBox1->setInsertPolicy(QComboBox::NoInsert);
-    ComboBox1->setEditText(QStringLiteral("0.0.0.0"));
-    bindLabel->setBuddy(ComboBox1);
+    networkFrame = group(this, "GroupBox3", QStringLiteral(" Network "), QRect(266, 248, 497, 46), true);
+    auto *bindLabel = child(networkFrame, plainLabel(QStringLiteral("Bind To:"), networkFrame), "lbl_bind", QRect(12, 18, 60, 20));
+    bindAddressBox = child(networkFrame, new QComboBox(networkFrame), "ComboBox1", QRect(76, 16, 200, 24));
+    bindAddressBox->setEditable(true);
+    bindAddressBox->setInsertPolicy(QComboBox::NoInsert);
+    bindAddressBox->setEditText(QStringLiteral("0.0.0.0"));
+    bindLabel->setBuddy(bindAddressBox);
 
-    btn_ABORT = new QPushButton(QStringLiteral("Abort"), this);
-    btn_ABORT->setObjectName(QStringLiteral("btn_ABORT"));
-    btn_ABORT->setGeometry(8, 302, 110, 32);
-    btn_ABORT->setAutoDefault(false);
-    btn_SAVE = new QPushButton(QStringLiteral("Save"), this);
-    btn_SAVE->setObjectName(QStringLiteral("btn_SAVE"));
-    btn_SAVE->setGeometry(653, 302, 110, 32);
-    btn_SAVE->setAutoDefault(false);
-    Image1 = plainLabel(QString(), this);
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setGeometry(ClientWidth / 2 - 17, 302, 34, 34);
-    Image1->setPixmap(pictures::program_icon(34));
+    abortButton = new QPushButton(QStringLiteral("Abort"), this);
+    abortButton->setObjectName(QStringLiteral("btn_ABORT"));
+    abortButton->setGeometry(8, 302, 110, 32);
+    abortButton->setAutoDefault(false);
+    saveButton = new QPushButton(QStringLiteral("Save"), this);
+    saveButton->setObjectName(QStringLiteral("btn_SAVE"));
+    saveButton->setGeometry(653, 302, 110, 32);
+    saveButton->setAutoDefault(false);
+    logo = plainLabel(QString(), this);
+    logo->setObjectName(QStringLiteral("Image1"));
+    logo->setGeometry(ClientWidth / 2 - 17, 302, 34, 34);
+    logo->setPixmap(pictures::program_icon(34));
 
-    for (QScrollBar *sb : {SB_Latitude, SB_longitude, SB_UTC_DIFF}) {
-        QLabel *label = sb == SB_Latitude ? lbl_Latitude : sb == SB_longitude ? lbl_longitude : lbl_utc_diff;
+    for (QScrollBar *sb : {latitudeBar, longitudeBar, utcBar}) {
+        QLabel *label = sb == latitudeBar ? latitudeValue : sb == longitudeBar ? longitudeValue : utcValue;
         // SB_LatitudeChange, SB_longitudeChange, SB_UTC_DIFFChange
         connect(sb, &QScrollBar::valueChanged, label, [label](int v) { label->setText(QString::number(v)); });
     }
-    connect(btn_ABORT, &QPushButton::clicked, this, &SetupDialog::btn_ABORTClick);
-    connect(btn_SAVE, &QPushButton::clicked, this, &SetupDialog::btn_SAVEClick);
+    connect(abortButton, &QPushButton::clicked, this, &SetupDialog::abort);
+    connect(saveButton, &QPushButton::clicked, this, &SetupDialog::save);
 
-    FormCreate();
+    fillBindAddresses();
 }
 
-void SetupDialog::FormCreate()
+void SetupDialog::fillBindAddresses()
 {
-    ComboBox1->clear();
-    ComboBox1->addItems(bind_address_list());
+    bindAddressBox->clear();
+    bindAddressBox->addItems(bind_address_list());
     const int index = IniFile(m_settingsPath).readInteger(keys::AudioBind, keys::BindToIndex, 0);
-    ComboBox1->setCurrentIndex(index >= 0 && index < ComboBox1->count() ? index : 0);
+    bindAddressBox->setCurrentIndex(index >= 0 && index < bindAddressBox->count() ? index : 0);
 }
 
 void SetupDialog::showEvent(QShowEvent *event)
@@ -181,7 +181,7 @@ void SetupDialog::showEvent(QShowEvent *event)
     QDialog::showEvent(event);
     if (event->spontaneous())
         return;
-    FormShow();
+    prepareToShow();
 }
 
 int SetupDialog::modeIndex() const
@@ -202,7 +202,7 @@ void SetupDialog::setModeIndex(int index)
     modeGroup->setExclusive(true);
 }
 
-void SetupDialog::FormShow()
+void SetupDialog::prepareToShow()
 {
     raise();
     if (const QScreen *screen = QGuiApplication::primaryScreen())
@@ -218,33 +218,33 @@ void SetupDialog::FormShow()
     const int mode = ini.readInteger(keys::Radio, keys::Mode, 0);
     setModeIndex(mode >= 1 ? 1 : mode);
 
-    S_mmsi_in = mmsi;
-    S_group_in = groupMmsi;
-    mask_mmsi->setText(S_mmsi_in);
-    Mask_group->setText(S_group_in);
+    shownMmsi = mmsi;
+    shownGroup = groupMmsi;
+    mmsiEdit->setText(shownMmsi);
+    groupEdit->setText(shownGroup);
 
     // QScrollBar keeps a value inside its range; an unchanged value emits nothing.
-    SB_Latitude->setValue(ini.readInteger(keys::Gps, keys::LatitudeRead, 41));
-    SB_longitude->setValue(ini.readInteger(keys::Gps, keys::LongitudeRead, 9));
-    SB_UTC_DIFF->setValue(ini.readInteger(keys::Gps, keys::UtcSetupRead, 0));
+    latitudeBar->setValue(ini.readInteger(keys::Gps, keys::LatitudeRead, 41));
+    longitudeBar->setValue(ini.readInteger(keys::Gps, keys::LongitudeRead, 9));
+    utcBar->setValue(ini.readInteger(keys::Gps, keys::UtcSetupRead, 0));
 
     const QString ns = ini.readString(keys::Gps, keys::NorthSouthRead, QStringLiteral("N"));
-    (ns == QLatin1String("N") ? RB_Nord : RB_Sud)->setChecked(true);
+    (ns == QLatin1String("N") ? northButton : southButton)->setChecked(true);
     const QString ew = ini.readString(keys::Gps, keys::EastWestRead, QStringLiteral("E"));
-    (ew == QLatin1String("E") ? RB_est : RB_ovest)->setChecked(true);
+    (ew == QLatin1String("E") ? eastButton : westButton)->setChecked(true);
 
-    chk_position->setChecked(ini.readInteger(keys::Radio, keys::RestorePosition, 0) == 1);
-    chk_radio->setChecked(ini.readInteger(keys::Radio, keys::ShowRadio, 0) == 1);
+    savePositionBox->setChecked(ini.readInteger(keys::Radio, keys::RestorePosition, 0) == 1);
+    showRadioBox->setChecked(ini.readInteger(keys::Radio, keys::ShowRadio, 0) == 1);
 
-    btn_ABORT->setFocus(Qt::OtherFocusReason);
+    abortButton->setFocus(Qt::OtherFocusReason);
 }
 
-void SetupDialog::btn_ABORTClick()
+void SetupDialog::abort()
 {
     if (m_closing)
         return;
-    mask_mmsi->setText(S_mmsi_in);
-    Mask_group->setText(S_group_in);
+    mmsiEdit->setText(shownMmsi);
+    groupEdit->setText(shownGroup);
     // Let the restored values be seen before the dialog goes; meanwhile the
     // dialog takes no input.
     m_closing = true;
@@ -276,28 +276,28 @@ bool SetupDialog::eventFilter(QObject *watched, QEvent *event)
 
 QString SetupDialog::bindAddress() const
 {
-    return ComboBox1->currentText();
+    return bindAddressBox->currentText();
 }
 
-void SetupDialog::btn_SAVEClick()
+void SetupDialog::save()
 {
     // A changed field with unfilled positions may not be left, not even by Save.
-    if (!mask_mmsi->validateEdit() || !Mask_group->validateEdit())
+    if (!mmsiEdit->validateEdit() || !groupEdit->validateEdit())
         return;
     IniFile ini(m_settingsPath);
     try {
-        ini.writeString(keys::Radio, keys::Mmsi, mask_mmsi->text());
-        ini.writeString(keys::Radio, keys::Group, Mask_group->text());
+        ini.writeString(keys::Radio, keys::Mmsi, mmsiEdit->text());
+        ini.writeString(keys::Radio, keys::Group, groupEdit->text());
         ini.writeInteger(keys::Radio, keys::Mode, modeIndex());
-        ini.writeInteger(keys::Gps, keys::LatitudeWrite, SB_Latitude->value());
-        ini.writeInteger(keys::Gps, keys::LongitudeWrite, SB_longitude->value());
-        ini.writeInteger(keys::Gps, keys::Utc, SB_UTC_DIFF->value());
-        ini.writeString(keys::Gps, keys::NorthSouthWrite, RB_Nord->isChecked() ? QStringLiteral("N") : QStringLiteral("S"));
-        ini.writeString(keys::Gps, keys::EastWestWrite, RB_est->isChecked() ? QStringLiteral("E") : QStringLiteral("W"));
-        ini.writeInteger(keys::Radio, keys::RestorePosition, chk_position->isChecked() ? 1 : 0);
-        ini.writeInteger(keys::Radio, keys::ShowRadio, chk_radio->isChecked() ? 1 : 0);
+        ini.writeInteger(keys::Gps, keys::LatitudeWrite, latitudeBar->value());
+        ini.writeInteger(keys::Gps, keys::LongitudeWrite, longitudeBar->value());
+        ini.writeInteger(keys::Gps, keys::Utc, utcBar->value());
+        ini.writeString(keys::Gps, keys::NorthSouthWrite, northButton->isChecked() ? QStringLiteral("N") : QStringLiteral("S"));
+        ini.writeString(keys::Gps, keys::EastWestWrite, eastButton->isChecked() ? QStringLiteral("E") : QStringLiteral("W"));
+        ini.writeInteger(keys::Radio, keys::RestorePosition, savePositionBox->isChecked() ? 1 : 0);
+        ini.writeInteger(keys::Radio, keys::ShowRadio, showRadioBox->isChecked() ? 1 : 0);
         ini.writeInteger(keys::AudioBind, keys::BindToIndex,
-                         ComboBox1->findText(ComboBox1->currentText(), Qt::MatchExactly));
+                         bindAddressBox->findText(bindAddressBox->currentText(), Qt::MatchExactly));
     } catch (const IniWriteError &error) {
         modal::show_error(error.message());
         return;

@@ -25,8 +25,8 @@ public:
 
     explicit SetupDialog(const QString &settingsPath, QWidget *parent = nullptr);
 
-    void btn_ABORTClick();
-    void btn_SAVEClick();
+    void abort();
+    void save();
 
     // How long the restored fields are seen before Abort closes the dialog.
     static constexpr int AbortPauseMs = 500;
@@ -34,22 +34,22 @@ public:
     // The bind address chosen: the voice receiver's after a Save.
     QString bindAddress() const;
 
-    QGroupBox *GroupBox4 = nullptr, *GroupBox1 = nullptr, *GroupBox2 = nullptr, *GRoupMode = nullptr,
-              *GroupOptions = nullptr, *GroupBox3 = nullptr, *GroupBox8 = nullptr, *GroupBox9 = nullptr,
-              *GroupBox10 = nullptr, *GroupBox5 = nullptr;
-    MaskEdit *mask_mmsi = nullptr, *Mask_group = nullptr;
+    QGroupBox *stationFrame = nullptr, *mmsiFrame = nullptr, *groupFrame = nullptr, *modeFrame = nullptr,
+              *optionsFrame = nullptr, *networkFrame = nullptr, *gpsFrame = nullptr, *latitudeFrame = nullptr,
+              *longitudeFrame = nullptr, *utcFrame = nullptr;
+    MaskEdit *mmsiEdit = nullptr, *groupEdit = nullptr;
     QRadioButton *modeStandAlone = nullptr, *modeNetwork = nullptr;
     QButtonGroup *modeGroup = nullptr;
-    QCheckBox *chk_position = nullptr, *chk_radio = nullptr;
-    QComboBox *ComboBox1 = nullptr;
-    QScrollBar *SB_Latitude = nullptr, *SB_longitude = nullptr, *SB_UTC_DIFF = nullptr;
-    QLabel *lbl_Latitude = nullptr, *lbl_longitude = nullptr, *lbl_utc_diff = nullptr;
-    QRadioButton *RB_Nord = nullptr, *RB_Sud = nullptr, *RB_ovest = nullptr, *RB_est = nullptr;
-    QPushButton *btn_ABORT = nullptr, *btn_SAVE = nullptr;
-    QLabel *Image1 = nullptr;
+    QCheckBox *savePositionBox = nullptr, *showRadioBox = nullptr;
+    QComboBox *bindAddressBox = nullptr;
+    QScrollBar *latitudeBar = nullptr, *longitudeBar = nullptr, *utcBar = nullptr;
+    QLabel *latitudeValue = nullptr, *longitudeValue = nullptr, *utcValue = nullptr;
+    QRadioButton *northButton = nullptr, *southButton = nullptr, *westButton = nullptr, *eastButton = nullptr;
+    QPushButton *abortButton = nullptr, *saveButton = nullptr;
+    QLabel *logo = nullptr;
 
-    ShortText<9> S_mmsi_in;
-    ShortText<9> S_group_in;
+    ShortText<9> shownMmsi;
+    ShortText<9> shownGroup;
 
     // The selected item of the mode group: 0, 1, or -1 for none.
     int modeIndex() const;
@@ -59,8 +59,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void FormCreate();
-    void FormShow();
+    void fillBindAddresses();
+    void prepareToShow();
     void setModeIndex(int index);
 
     QString m_settingsPath;

@@ -22,5 +22,5 @@ void FixedDialog::showEvent(QShowEvent *event)
         return;
     if (const QWidget *owner = parentWidget())
         move(owner->frameGeometry().center() - QPoint(frameGeometry().width() / 2, frameGeometry().height() / 2));
-    FormShow();
+    prepareToShow();
 }

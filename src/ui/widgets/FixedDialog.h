@@ -15,5 +15,5 @@ public:
 protected:
     void showEvent(QShowEvent *event) override;
     // The dialog's own show step, run each time it is shown.
-    virtual void FormShow() {}
+    virtual void prepareToShow() {}
 };
