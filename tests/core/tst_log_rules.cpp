@@ -51,6 +51,8 @@ private slots:
                   report = int(AlarmClass::Report);
         const QString all = "xxxxxxxxx";
 
+        // A table, one case to a line.
+        // clang-format off
         QTest::newRow("1 distress alert") << "DISTRESS" << "-" << "-" << Other << all << "right red/silver" << "" << distress;
         QTest::newRow("1 distress alert sent here") << "DISTRESS" << "-" << "-" << Own << all << "right red/silver" << "" << distress;
         QTest::newRow("2 distress ack") << "ALLSHIPS" << "DISTRESS" << "DIST ACK" << Other << all << "right blue/silver" << "" << none;
@@ -80,6 +82,7 @@ private slots:
         QTest::newRow("2+8 later marker where it sets one") << "INDIVIDUAL" << "DISTRESS" << "POS REQUEST" << Other << Own << "right yellow/red" << "8 9 10 11" << request;
         QTest::newRow("2+8 else row 2's marker") << "INDIVIDUAL" << "DISTRESS" << "POS REQUEST" << Other << Third << "right blue/silver" << "8 9 10 11" << none;
         QTest::newRow("unlisted call") << "INDIVIDUAL" << "URGENCY" << "SOMETHING" << Other << Own << "none" << "" << none;
+        // clang-format on
     }
     void rules()
     {

@@ -58,6 +58,8 @@ constexpr LogColumn Lat = LogColumn::Latitude, Lon = LogColumn::Longitude, Time 
 
 // The rules in the order they are applied; each on its own, a later marker
 // replacing an earlier one.
+// A table, one rule to a line or two.
+// clang-format off
 const Rule rules[] = {
     {[](const DscCall &c) { return is(c.FORMAT, Distress); }, {}, Red, Silver, Arrow::Right, AlarmClass::Distress,
      AlarmWhen::Always},
@@ -92,6 +94,7 @@ const Rule rules[] = {
     {[](const DscCall &c) { return individual(c, PosRptAck); }, {Ch}, Cyan, Blue, Arrow::LeftIfSentElseRightIfToUs,
      AlarmClass::None, AlarmWhen::Never},
 };
+// clang-format on
 
 MarkerShape shapeFor(Arrow arrow, bool sent, bool toUs, bool toGroup)
 {
