@@ -1,7 +1,7 @@
 // Datagrams per second through the parser and the three writers.
+#include "SampleCall.h"
 #include "core/dsc/DatagramParser.h"
 #include "core/dsc/DatagramWriter.h"
-#include "SampleCall.h"
 
 #include <benchmark/benchmark.h>
 

@@ -82,7 +82,8 @@ int main(int argc, char *argv[])
 
     // Ingest.
     const OutgoingCall call = call_builder::routine_call("269070001", "274111001", "06");
-    const QByteArray datagram = ascii_encode(datagram_text(DscWriter::Plain, call.call, "269070001", KeyOrder::Standard));
+    const QByteArray datagram =
+        ascii_encode(datagram_text(DscWriter::Plain, call.call, "269070001", KeyOrder::Standard));
     const int count = 20000;
     {
         LagMonitor lag;
@@ -102,8 +103,7 @@ int main(int argc, char *argv[])
         const qint64 took = elapsed.elapsed() - (logged(form) < count ? quiet.elapsed() : 0);
         sender.join();
         std::printf("ingest: %d of %d datagrams logged in %lld ms (%.0f rows/s); worst event-loop lag %.1f ms\n",
-                    logged(form), count, took, logged(form) * 1000.0 / std::max<qint64>(took, 1),
-                    lag.worst / 1e6);
+                    logged(form), count, took, logged(form) * 1000.0 / std::max<qint64>(took, 1), lag.worst / 1e6);
     }
 
     // Latency: writer call to the row at the receiving station (this one, local mode).
@@ -119,7 +119,7 @@ int main(int argc, char *argv[])
         us.push_back(t.nsecsElapsed() / 1000.0);
     }
     std::sort(us.begin(), us.end());
-    std::printf("latency writer -> logged row: p50 %.0f us, p99 %.0f us, max %.0f us (%d calls)\n",
-                us[us.size() / 2], us[us.size() * 99 / 100], us.back(), calls);
+    std::printf("latency writer -> logged row: p50 %.0f us, p99 %.0f us, max %.0f us (%d calls)\n", us[us.size() / 2],
+                us[us.size() * 99 / 100], us.back(), calls);
     return 0;
 }

@@ -1,11 +1,11 @@
 // Time per logged row with the log already holding 0, 10,000 and 100,000
 // rows, and the memory a row takes. Run headless (QT_QPA_PLATFORM=offscreen).
+#include "SampleCall.h"
 #include "core/dsc/DatagramWriter.h"
 #include "core/station/Station.h"
 #include "core/text/Ascii.h"
 #include "ui/MainWindow.h"
 #include "ui/Modal.h"
-#include "SampleCall.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -16,22 +16,22 @@
 #include "voice/VoiceSender.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
 #include <QMediaDevices>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QTimer>
+#include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <cmath>
+#include <cstdio>
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <thread>
 #include <unistd.h>
-#include <QElapsedTimer>
-#include <QEventLoop>
-#include <QTimer>
-#include <algorithm>
-#include <cmath>
-#include <cstdio>
-#include <sys/resource.h>
 #include <vector>
 
 namespace {
@@ -248,10 +248,10 @@ void mouthToEar()
     QTemporaryDir dir;
     const QString fifo = dir.filePath("mic");
     // The pipe source makes the pipe itself.
-    const QString micModule = pactl({"load-module", "module-pipe-source", "source_name=clickmic",
-                                     "file=" + fifo, "format=s16le", "rate=16000", "channels=1"});
-    const QString earModule = pactl({"load-module", "module-remap-source", "master=speaker_b.monitor",
-                                     "source_name=ear"});
+    const QString micModule = pactl({"load-module", "module-pipe-source", "source_name=clickmic", "file=" + fifo,
+                                     "format=s16le", "rate=16000", "channels=1"});
+    const QString earModule =
+        pactl({"load-module", "module-remap-source", "master=speaker_b.monitor", "source_name=ear"});
     run_for(800); // the device lists follow the server
     const int mic = inputIndex("clickmic"), ear = inputIndex("ear");
     int speaker = -1;

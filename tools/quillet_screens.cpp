@@ -21,10 +21,10 @@
 #include <QApplication>
 #include <QDir>
 #include <QEventLoop>
-#include <QTimer>
 #include <QFile>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <cstdio>
 
 static bool save(QWidget &w, const QString &path)
@@ -52,25 +52,27 @@ int main(int argc, char *argv[])
     QFile::copy(bin.filePath(QStringLiteral("channels.ini")), folder.filePath(QStringLiteral("channels.ini")));
     QDir(folder.path()).mkdir(QStringLiteral("example"));
     for (const QString &name : QDir(bin.filePath(QStringLiteral("example"))).entryList(QDir::Files))
-        QFile::copy(bin.filePath(QStringLiteral("example/") + name), folder.filePath(QStringLiteral("example/") + name));
-    modal::set_responder([](const modal::Request &r) { return r.dialog ? int(QDialog::Rejected) : int(QMessageBox::Ok); });
+        QFile::copy(bin.filePath(QStringLiteral("example/") + name),
+                    folder.filePath(QStringLiteral("example/") + name));
+    modal::set_responder(
+        [](const modal::Request &r) { return r.dialog ? int(QDialog::Rejected) : int(QMessageBox::Ok); });
 
     bool ok = true;
     MainWindow form(environment);
     form.show();
     Station &station = form.station();
     // A little traffic, so the log shows its markers.
-    for (const char *d : {
-             "TXMMSI=269070001,RXMMSI=xxxxxxxxx,FORMAT=DISTRESS    ,CATEGORY=-           ,INFO1=-           ,"
-             "DANGER=03,LATD=41,LATM=07,LATC=512,NS=N,LOND=009,LONM=33,LONC=048,EW=E,TIME=10:42,CH=16,COMPLY=N",
-             "TXMMSI=211000002,RXMMSI=274111001,FORMAT=INDIVIDUAL  ,CATEGORY=ROUTINE     ,INFO1=F3E/G3E TP  ,"
-             "DANGER=00,LATD=99,LATM=99,LATC=999,NS=N,LOND=999,LONM=99,LONC=999,EW=E,TIME=99:99,CH=72,COMPLY=N",
-             "TXMMSI=274111001,RXMMSI=xxxxxxxxx,FORMAT=ALLSHIPS    ,CATEGORY=SAFETY      ,INFO1=F3E/G3E TP  ,"
-             "DANGER=00,LATD=99,LATM=99,LATC=999,NS=N,LOND=999,LONM=99,LONC=999,EW=E,TIME=99:99,CH=16,COMPLY=N",
-             "TXMMSI=274111001,RXMMSI=233000003,FORMAT=INDIVIDUAL  ,CATEGORY=SAFETY      ,INFO1=POS REQUEST ,"
-             "DANGER=00,LATD=99,LATM=99,LATC=999,NS=N,LOND=999,LONM=99,LONC=999,EW=E,TIME=99:99,CH=16,COMPLY=N",
-             "TXMMSI=233000003,RXMMSI=274111001,FORMAT=INDIVIDUAL  ,CATEGORY=SAFETY      ,INFO1=POS REPORT  ,"
-             "DANGER=00,LATD=43,LATM=27,LATC=123,NS=N,LOND=007,LONM=45,LONC=010,EW=E,TIME=10:40,CH=16,COMPLY=N"})
+    for (const char *d :
+         {"TXMMSI=269070001,RXMMSI=xxxxxxxxx,FORMAT=DISTRESS    ,CATEGORY=-           ,INFO1=-           ,"
+          "DANGER=03,LATD=41,LATM=07,LATC=512,NS=N,LOND=009,LONM=33,LONC=048,EW=E,TIME=10:42,CH=16,COMPLY=N",
+          "TXMMSI=211000002,RXMMSI=274111001,FORMAT=INDIVIDUAL  ,CATEGORY=ROUTINE     ,INFO1=F3E/G3E TP  ,"
+          "DANGER=00,LATD=99,LATM=99,LATC=999,NS=N,LOND=999,LONM=99,LONC=999,EW=E,TIME=99:99,CH=72,COMPLY=N",
+          "TXMMSI=274111001,RXMMSI=xxxxxxxxx,FORMAT=ALLSHIPS    ,CATEGORY=SAFETY      ,INFO1=F3E/G3E TP  ,"
+          "DANGER=00,LATD=99,LATM=99,LATC=999,NS=N,LOND=999,LONM=99,LONC=999,EW=E,TIME=99:99,CH=16,COMPLY=N",
+          "TXMMSI=274111001,RXMMSI=233000003,FORMAT=INDIVIDUAL  ,CATEGORY=SAFETY      ,INFO1=POS REQUEST ,"
+          "DANGER=00,LATD=99,LATM=99,LATC=999,NS=N,LOND=999,LONM=99,LONC=999,EW=E,TIME=99:99,CH=16,COMPLY=N",
+          "TXMMSI=233000003,RXMMSI=274111001,FORMAT=INDIVIDUAL  ,CATEGORY=SAFETY      ,INFO1=POS REPORT  ,"
+          "DANGER=00,LATD=43,LATM=27,LATC=123,NS=N,LOND=007,LONM=45,LONC=010,EW=E,TIME=10:40,CH=16,COMPLY=N"})
         station.receive(QByteArray(d));
     form.alarmPanels()->tick(AlarmClass::Distress); // one panel in its alarm colour
     ok &= save(form, out + QStringLiteral("/main_messages.png"));

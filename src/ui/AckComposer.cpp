@@ -36,9 +36,8 @@ void acknowledge(Station &station, QWidget *owner, int row, AckKind kind)
     }
     case AckKind::Routine: {
         RoutineAckDialog dialog(owner, logged);
-        call = ask(dialog, [&](RoutineAckDialog &d) {
-            return ack_builder::routine_ack(logged, own, d.channel(), d.able());
-        });
+        call = ask(dialog,
+                   [&](RoutineAckDialog &d) { return ack_builder::routine_ack(logged, own, d.channel(), d.able()); });
         break;
     }
     case AckKind::PosRequest: {

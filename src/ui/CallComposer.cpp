@@ -41,8 +41,9 @@ void group_call(Station &station, QWidget *owner)
 
 void all_ships_call(Station &station, QWidget *owner, AllShipsKind kind)
 {
-    const QString question = QStringLiteral("Do you want to send a\n\rDSC %1 ALERT to ALLSHIPS ?")
-                                 .arg(kind == AllShipsKind::Safety ? QStringLiteral("SAFETY") : QStringLiteral("URGENCY"));
+    const QString question =
+        QStringLiteral("Do you want to send a\n\rDSC %1 ALERT to ALLSHIPS ?")
+            .arg(kind == AllShipsKind::Safety ? QStringLiteral("SAFETY") : QStringLiteral("URGENCY"));
     if (modal::message(owner, QMessageBox::Warning, question, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes)
         == QMessageBox::Yes)
         station.send(call_builder::all_ships_call(kind));

@@ -62,8 +62,8 @@ MessageLibraryPanel::MessageLibraryPanel(VoiceEngine &engine, const QString &hom
                           "Edit selected audio", "Delete selected audio"};
     QPushButton **buttons[] = {&playButton, &stopButton, &transmitButton, &renameButton, &trashButton};
     void (MessageLibraryPanel::*handlers[])() = {&MessageLibraryPanel::play, &MessageLibraryPanel::stop,
-                                                  &MessageLibraryPanel::transmit, &MessageLibraryPanel::rename,
-                                                  &MessageLibraryPanel::trash};
+                                                 &MessageLibraryPanel::transmit, &MessageLibraryPanel::rename,
+                                                 &MessageLibraryPanel::trash};
     for (int i = 0; i < 5; ++i) {
         auto *b = new QPushButton(QLatin1String(captions[i]), this);
         b->setObjectName(QLatin1String(names[i]));
@@ -87,7 +87,8 @@ bool MessageLibraryPanel::showFolder(const QString &path, QString *error)
 {
     const QDir dir(path);
     if (!dir.exists()) {
-        *error = QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), QString::fromLocal8Bit(std::strerror(ENOENT)));
+        *error =
+            QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), QString::fromLocal8Bit(std::strerror(ENOENT)));
         return false;
     }
     const QString absolute = dir.absolutePath();
@@ -196,11 +197,10 @@ void MessageLibraryPanel::rename()
 
 bool MessageLibraryPanel::sendToTrash(const QString &path, QWidget *owner)
 {
-    const auto answer = modal::message(owner, QMessageBox::Question,
-                                       QStringLiteral("Are you sure you want to move \"%1\" to the Trash?")
-                                           .arg(QFileInfo(path).fileName()),
-                                       QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes,
-                                       QStringLiteral("Move to Trash"));
+    const auto answer = modal::message(
+        owner, QMessageBox::Question,
+        QStringLiteral("Are you sure you want to move \"%1\" to the Trash?").arg(QFileInfo(path).fileName()),
+        QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes, QStringLiteral("Move to Trash"));
     if (answer != QMessageBox::Yes)
         return false; // declined: nothing more to say
     if (!QFile::moveToTrash(path)) {

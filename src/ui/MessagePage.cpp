@@ -36,12 +36,10 @@ MessagePage::MessagePage(Station &station, QWidget *parent) : QWidget(parent), m
     m_grid = new MessageGrid(station.log(), this);
     m_grid->setObjectName(QStringLiteral("message_grid"));
     m_grid->setGeometry(4, 4, 830, 318);
-    m_grid->gridModel()->setHeaders({QString(), QStringLiteral("Received"), QStringLiteral("From"),
-                                           QStringLiteral("To"), QStringLiteral("Format"),
-                                           QStringLiteral("Category"), QStringLiteral("Informations"),
-                                           QStringLiteral("Nature"), QStringLiteral("Latitude"),
-                                           QStringLiteral("Longitude"), QStringLiteral("POS Time"),
-                                           QStringLiteral("CH")});
+    m_grid->gridModel()->setHeaders(
+        {QString(), QStringLiteral("Received"), QStringLiteral("From"), QStringLiteral("To"), QStringLiteral("Format"),
+         QStringLiteral("Category"), QStringLiteral("Informations"), QStringLiteral("Nature"),
+         QStringLiteral("Latitude"), QStringLiteral("Longitude"), QStringLiteral("POS Time"), QStringLiteral("CH")});
     m_grid->setAccessibleName(QStringLiteral("Message log"));
     m_grid->setColWidth(1, 60);
     for (int c = 2; c <= 5; ++c)
@@ -127,8 +125,7 @@ void MessagePage::callLogged(int row)
 void MessagePage::clickCell(int gridRow, int)
 {
     // The header row fits nothing.
-    const std::array<bool, 6> fits =
-        gridRow >= 1 ? m_station.acknowledgementsFor(gridRow - 1) : std::array<bool, 6>{};
+    const std::array<bool, 6> fits = gridRow >= 1 ? m_station.acknowledgementsFor(gridRow - 1) : std::array<bool, 6>{};
     for (size_t i = 0; i < fits.size(); ++i) {
         m_ackButtons[i]->setEnabled(fits[i]);
         if (fits[i])

@@ -38,8 +38,8 @@ int exec_dialog(QDialog &dialog)
 }
 
 QMessageBox::StandardButton message(QWidget *parent, QMessageBox::Icon icon, const QString &text,
-                                    QMessageBox::StandardButtons buttons,
-                                    QMessageBox::StandardButton defaultButton, const QString &title)
+                                    QMessageBox::StandardButtons buttons, QMessageBox::StandardButton defaultButton,
+                                    const QString &title)
 {
     const QString caption = title.isEmpty() ? QApplication::applicationDisplayName() : title;
     if (current()) {

@@ -14,7 +14,7 @@ namespace modal {
 
 struct Request
 {
-    QDialog *dialog = nullptr;          // set for a dialog, null for a message box
+    QDialog *dialog = nullptr; // set for a dialog, null for a message box
     QWidget *parent = nullptr;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QString title;

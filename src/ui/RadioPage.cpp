@@ -70,11 +70,13 @@ RadioPage::RadioPage(Station &station, VoiceEngine &engine, const QString &messa
     connect(downButton, &QPushButton::clicked, &selector, &ChannelSelector::previous);
     connect(channel16Button, &QPushButton::clicked, &selector, [&selector] { selector.select(16); });
     // The shortcut buttons: caption and the channel table row they select.
-    const std::pair<const char *, int> shortcuts[] = {{"06", 6}, {"09", 9}, {"72", 40}, {"77", 45}, {"80", 48}, {"84", 52}};
+    const std::pair<const char *, int> shortcuts[] = {{"06", 6},  {"09", 9},  {"72", 40},
+                                                      {"77", 45}, {"80", 48}, {"84", 52}};
     for (int i = 0; i < 6; ++i) {
         shortcutButtons[i] = makeButton(channelFrame, qPrintable(QStringLiteral("btn_ch%1").arg(i + 1)),
-                               QLatin1String(shortcuts[i].first), QRect(10 + i * 47, 135, 43, 28));
-        connect(shortcutButtons[i], &QPushButton::clicked, &selector, [&selector, row = shortcuts[i].second] { selector.select(row); });
+                                        QLatin1String(shortcuts[i].first), QRect(10 + i * 47, 135, 43, 28));
+        connect(shortcutButtons[i], &QPushButton::clicked, &selector,
+                [&selector, row = shortcuts[i].second] { selector.select(row); });
     }
     connect(&selector, &ChannelSelector::tuned, this, &RadioPage::tuned);
 
@@ -96,7 +98,8 @@ RadioPage::RadioPage(Station &station, VoiceEngine &engine, const QString &messa
 
     m_library = new MessageLibraryPanel(engine, messageFolder, this);
     m_library->setGeometry(310, 4, 524, 420);
-    connect(m_library, &MessageLibraryPanel::busyChanged, channelFrame, [this](bool busy) { channelFrame->setEnabled(!busy); });
+    connect(m_library, &MessageLibraryPanel::busyChanged, channelFrame,
+            [this](bool busy) { channelFrame->setEnabled(!busy); });
     connect(m_library, &MessageLibraryPanel::pushToTalkAllowed, pushToTalk, &QWidget::setEnabled);
     connect(m_library, &MessageLibraryPanel::transmitting, transmitIndicator, &QWidget::setVisible);
 

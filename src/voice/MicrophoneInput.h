@@ -23,7 +23,6 @@ public:
     int silenceDetectionMode() const { return m_sdMode; }
     void setSilenceDetectionMode(int mode) { m_sdMode = mode; }
 
-
 protected:
     bool doOpen() override;
     void doClose() override;

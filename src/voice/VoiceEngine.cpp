@@ -22,8 +22,8 @@ VoiceEngine::VoiceEngine(QObject *parent)
     m_thread->setObjectName(QStringLiteral("audio"));
     // The names the original components had, for a developer's look.
     const std::pair<AudioStage *, const char *> stages[] = {
-        {m_microphone, "InDevice1"}, {m_encoder, "Encoder"},     {m_sender, "BroadcastTX"},
-        {m_receiver, "BroadcastRX"}, {m_decoder, "decoder"},     {m_speaker, "OutDevice1"},
+        {m_microphone, "InDevice1"}, {m_encoder, "Encoder"},      {m_sender, "BroadcastTX"},
+        {m_receiver, "BroadcastRX"}, {m_decoder, "decoder"},      {m_speaker, "OutDevice1"},
         {m_fileSource, "WaveRead2"}, {m_resampler, "Resampler2"}, {m_fileSpeaker, "OutDevice2"}};
     for (const auto &[stage, name] : stages) {
         stage->setObjectName(QLatin1String(name));

@@ -40,7 +40,8 @@ public:
     {
         QStringList out = m_unexpected;
         for (const Step &s : m_steps)
-            out << QStringLiteral("expected but not shown: %1").arg(s.text.isEmpty() ? QStringLiteral("a dialog") : s.text);
+            out << QStringLiteral("expected but not shown: %1")
+                       .arg(s.text.isEmpty() ? QStringLiteral("a dialog") : s.text);
         return out.join(QLatin1String("; "));
     }
 
@@ -56,15 +57,15 @@ private:
     {
         if (!r.dialog)
             seenMessages << r.text;
-        const QString what = r.dialog ? QStringLiteral("dialog '%1'").arg(r.title)
-                                      : QStringLiteral("message '%1'").arg(r.text);
+        const QString what =
+            r.dialog ? QStringLiteral("dialog '%1'").arg(r.title) : QStringLiteral("message '%1'").arg(r.text);
         if (m_steps.empty()) {
             m_unexpected << QStringLiteral("unexpected %1").arg(what);
             return r.dialog ? int(QDialog::Rejected) : int(QMessageBox::Cancel);
         }
         Step step = m_steps.front();
-        const bool matches = r.dialog ? (step.isDialog && step.isDialog(r.dialog))
-                                      : (!step.isDialog && step.text == r.text);
+        const bool matches =
+            r.dialog ? (step.isDialog && step.isDialog(r.dialog)) : (!step.isDialog && step.text == r.text);
         if (!matches) {
             m_unexpected << QStringLiteral("unexpected %1").arg(what);
             return r.dialog ? int(QDialog::Rejected) : int(QMessageBox::Cancel);

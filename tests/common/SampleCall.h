@@ -7,8 +7,8 @@
 // A call as composers leave it: words padded to twelve characters and the
 // fix 41°07.512 N 009°33.048 E taken at 10:42.
 inline DscCall sample_call(const QString &from, const QString &to, const QString &format, const QString &category,
-                            const QString &info, const QString &danger = QStringLiteral("00"),
-                            const QString &channel = QStringLiteral("16"))
+                           const QString &info, const QString &danger = QStringLiteral("00"),
+                           const QString &channel = QStringLiteral("16"))
 {
     DscCall c;
     c.TXMMSI = from;

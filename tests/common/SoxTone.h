@@ -12,8 +12,13 @@ inline bool make_tone_wav(const QString &path, double frequency, double seconds,
     QStringList args{QStringLiteral("-n"), QStringLiteral("-r"), QString::number(rate), QStringLiteral("-c"),
                      QStringLiteral("1")};
     args += encoding;
-    args += {path, QStringLiteral("synth"), QString::number(seconds), QStringLiteral("sine"),
-             QString::number(frequency), QStringLiteral("vol"), QStringLiteral("0.5")};
+    args += {path,
+             QStringLiteral("synth"),
+             QString::number(seconds),
+             QStringLiteral("sine"),
+             QString::number(frequency),
+             QStringLiteral("vol"),
+             QStringLiteral("0.5")};
     QProcess sox;
     sox.start(QStringLiteral("sox"), args);
     return sox.waitForFinished(10000) && sox.exitStatus() == QProcess::NormalExit && sox.exitCode() == 0;

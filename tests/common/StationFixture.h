@@ -23,8 +23,7 @@ inline void install_station_files(const QString &folder, bool messages = false)
 class StationFolder
 {
 public:
-    explicit StationFolder(const QByteArray &ini = "[radio]\nmmsi=274111001\ngroup=027411101\n",
-                           bool messages = false)
+    explicit StationFolder(const QByteArray &ini = "[radio]\nmmsi=274111001\ngroup=027411101\n", bool messages = false)
     {
         // Started from its own folder, as from a desktop launcher.
         m_environment.setProgramFolder(m_dir.path());

@@ -24,9 +24,9 @@ private slots:
         QStringList notices;
         const ChannelTable table = ChannelTable::load({folder.path() + "/"}, &notices);
         QVERIFY(notices.isEmpty());
-        const QList<std::pair<int, QString>> rows{{1, "01"},  {6, "06"},  {9, "09"},  {16, "16"}, {28, "28"},
-                                                  {29, "61"}, {40, "72"}, {45, "77"}, {48, "80"}, {52, "84"},
-                                                  {56, "88"}};
+        const QList<std::pair<int, QString>> rows{{1, "01"},  {6, "06"},  {9, "09"},  {16, "16"},
+                                                  {28, "28"}, {29, "61"}, {40, "72"}, {45, "77"},
+                                                  {48, "80"}, {52, "84"}, {56, "88"}};
         for (const auto &[row, channel] : rows)
             QCOMPARE(table.row(row).channel.str(), channel);
         for (int i = 1; i <= ChannelTable::Rows; ++i) {
@@ -42,10 +42,9 @@ private slots:
         QTest::addColumn<QString>("where"); // cwd, program, nowhere
         QTest::addColumn<QByteArray>("resource");
         QTest::addColumn<QString>("row7"); // channel|mode|tx|rx
-        QTest::newRow("in the working directory") << "cwd" << QByteArray("[channels]\n7=07\n207=SIM\n1007=70\n1107=71\n")
-                                                  << "07|SIM|71|70";
-        QTest::newRow("beside the program") << "program" << QByteArray("[channels]\n7=07\n207=DUP\n")
-                                            << "07|DUP|7|7";
+        QTest::newRow("in the working directory")
+            << "cwd" << QByteArray("[channels]\n7=07\n207=SIM\n1007=70\n1107=71\n") << "07|SIM|71|70";
+        QTest::newRow("beside the program") << "program" << QByteArray("[channels]\n7=07\n207=DUP\n") << "07|DUP|7|7";
         QTest::newRow("three characters, long mode, empty offsets")
             << "cwd" << QByteArray("[channels]\n7=160\n207=SIMPLEX\n1007=\n1107=abc\n") << "16|SIMPL|7|7";
         QTest::newRow("missing everywhere") << "nowhere" << QByteArray() << "|  |7|7";

@@ -36,18 +36,21 @@ private slots:
         QTest::newRow("empty file") << QByteArray("") << defaults << "LOCAL MODE";
         QTest::newRow("garbage") << QByteArray("\xff\xfe\x00garbage\n[radio\nmmsi\n") << defaults << "LOCAL MODE";
         QTest::newRow("window keys only") << QByteArray("[settings]\nForm1.left=3\n") << defaults << "LOCAL MODE";
-        QTest::newRow("all keys, other spellings")
-            << QByteArray("[RADIO]\nMMSI=211000001\nGroup=021100001\ndistressed=244000001\nmode=1\n"
-                          "base_port=18000\ndata_port=9000\nposition=1\nshow_radio=1\n"
-                          "[gps_setup]\ngps_lat=0\ngps_lon=5\nUTC=3\ngps_ns=south\ngps_ew=w\n[audiobind]\nbindtoindex=1\n")
-            << "211000001|021100001|244000001|1|18000|9000|00|005|S|W|3|1|1|1" << "NETWORK MODE";
+        QTest::newRow("all keys, other spellings") << QByteArray(
+            "[RADIO]\nMMSI=211000001\nGroup=021100001\ndistressed=244000001\nmode=1\n"
+            "base_port=18000\ndata_port=9000\nposition=1\nshow_radio=1\n"
+            "[gps_setup]\ngps_lat=0\ngps_lon=5\nUTC=3\ngps_ns=south\ngps_ew=w\n[audiobind]\nbindtoindex=1\n")
+                                                   << "211000001|021100001|244000001|1|18000|9000|00|005|S|W|3|1|1|1"
+                                                   << "NETWORK MODE";
         QTest::newRow("out of range degrees, long mmsi, mode 2")
             << QByteArray("[radio]\nmmsi=12345678901\nmode=2\nposition=2\n[gps_setup]\nGPS_LAT=95\nGPS_LON=180\n"
                           "GPS_NS=x\nutc=-2\n[AudioBind]\nBindToIndex=99\n")
-            << "123456789|027411101|269070001|2|17000|8090|43|009|X|E|-2|0|0|99" << "NETWORK MODE";
+            << "123456789|027411101|269070001|2|17000|8090|43|009|X|E|-2|0|0|99"
+            << "NETWORK MODE";
         QTest::newRow("negative latitude, empty mmsi, bad integers")
             << QByteArray("[radio]\nmmsi=\nmode=abc\nbase_port=\n[gps_setup]\nGPS_LAT=-1\nGPS_LON=179\nutc=x\n")
-            << "|027411101|269070001|0|17000|8090|43|179|N|E|0|0|0|0" << "LOCAL MODE";
+            << "|027411101|269070001|0|17000|8090|43|179|N|E|0|0|0|0"
+            << "LOCAL MODE";
     }
     void load()
     {

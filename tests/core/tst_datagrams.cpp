@@ -19,8 +19,8 @@ DscCall routineCall()
 
 QStringList fields(const DscCall &c)
 {
-    return {c.TXMMSI, c.RXMMSI, c.FORMAT, c.CATEGORY, c.INFO1, c.DANGER, c.LATD, c.LATM, c.LATC,
-            c.NS, c.LOND, c.LONM, c.LONC, c.EW, c.TIME, c.CH, c.COMPLY};
+    return {c.TXMMSI, c.RXMMSI, c.FORMAT, c.CATEGORY, c.INFO1, c.DANGER, c.LATD, c.LATM,  c.LATC,
+            c.NS,     c.LOND,   c.LONM,   c.LONC,     c.EW,    c.TIME,   c.CH,   c.COMPLY};
 }
 } // namespace
 
@@ -31,12 +31,12 @@ class TestDatagrams : public QObject
 private slots:
     void writersProduceTheExactTexts()
     {
-        const QString standard = dots(
-            "TXMMSI=274111001,RXMMSI=269070001,FORMAT=INDIVIDUAL··,CATEGORY=ROUTINE·····,INFO1=F3E/G3E·TP··,"
-            "DANGER=00,LATD=99,LATM=99,LATC=999,NS=N,LOND=999,LONM=99,LONC=999,EW=E,TIME=99:99,CH=06,COMPLY=N");
-        const QString alternate = dots(
-            "TXMMSI=274111001,RXMMSI=269070001,FORMAT=INDIVIDUAL··,INFO1=F3E/G3E·TP··,CATEGORY=ROUTINE·····,"
-            "DANGER=00,LATD=99,LATM=99,LATC=999,NS=N,LOND=999,LONM=99,LONC=999,EW=E,TIME=99:99,CH=06,COMPLY=N");
+        const QString standard =
+            dots("TXMMSI=274111001,RXMMSI=269070001,FORMAT=INDIVIDUAL··,CATEGORY=ROUTINE·····,INFO1=F3E/G3E·TP··,"
+                 "DANGER=00,LATD=99,LATM=99,LATC=999,NS=N,LOND=999,LONM=99,LONC=999,EW=E,TIME=99:99,CH=06,COMPLY=N");
+        const QString alternate =
+            dots("TXMMSI=274111001,RXMMSI=269070001,FORMAT=INDIVIDUAL··,INFO1=F3E/G3E·TP··,CATEGORY=ROUTINE·····,"
+                 "DANGER=00,LATD=99,LATM=99,LATC=999,NS=N,LOND=999,LONM=99,LONC=999,EW=E,TIME=99:99,CH=06,COMPLY=N");
         DscCall call = routineCall();
         // Whatever the record holds in these fields, a plain call carries the fillers.
         call.TXMMSI = "111111111";
@@ -105,7 +105,10 @@ private slots:
         QFETCH(QString, expected);
         QStringList got;
         for (const DscDestination &d : dsc_destinations(DscWriter(writer), mode, dataPort))
-            got << QStringLiteral("%1 %2 %3").arg(d.broadcast ? "B" : "L").arg(d.port).arg(d.order == KeyOrder::Standard ? "S" : "A");
+            got << QStringLiteral("%1 %2 %3")
+                       .arg(d.broadcast ? "B" : "L")
+                       .arg(d.port)
+                       .arg(d.order == KeyOrder::Standard ? "S" : "A");
         QCOMPARE(got.join(", "), expected);
     }
 
@@ -114,18 +117,21 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QStringList>("expected");
         const QString standard = datagram_text(DscWriter::Plain, routineCall(), "274111001", KeyOrder::Standard);
-        const QStringList routine{"274111001", "269070001", "INDIVIDUAL", "ROUTINE", "F3E/G3E TP", "00", "99", "99",
-                                  "999", "N", "999", "99", "999", "E", "99:99", "06", "N"};
+        const QStringList routine{"274111001", "269070001", "INDIVIDUAL", "ROUTINE", "F3E/G3E TP", "00",
+                                  "99",        "99",        "999",        "N",       "999",        "99",
+                                  "999",       "E",         "99:99",      "06",      "N"};
         QTest::newRow("standard order") << standard << routine;
-        QTest::newRow("alternate order")
-            << datagram_text(DscWriter::Plain, routineCall(), "274111001", KeyOrder::Alternate) << routine;
+        QTest::newRow("alternate order") << datagram_text(DscWriter::Plain, routineCall(), "274111001",
+                                                          KeyOrder::Alternate)
+                                         << routine;
         QStringList shortMmsi = routine;
         shortMmsi[0] = "12345,RXM";
         QTest::newRow("short MMSI takes the next key")
             << datagram_text(DscWriter::Plain, routineCall(), "12345", KeyOrder::Standard) << shortMmsi;
         QStringList unpadded = routine;
         unpadded[2] = "GROUP,CATEGO"; // twelve characters, like every FORMAT slice
-        QTest::newRow("unpadded FORMAT") << QString(standard).replace("FORMAT=INDIVIDUAL  ", "FORMAT=GROUP") << unpadded;
+        QTest::newRow("unpadded FORMAT") << QString(standard).replace("FORMAT=INDIVIDUAL  ", "FORMAT=GROUP")
+                                         << unpadded;
         // Without "CH=" the slice starts at the key's length: characters 3 and 4.
         QStringList noCh = routine;
         noCh[15] = "MM";
@@ -137,7 +143,9 @@ private slots:
         QStringList high = routine;
         high[1] = "2690?0001";
         QTest::newRow("bytes above 0x7F read as ?")
-            << ascii_decode(standard.toLatin1().replace("RXMMSI=269070001", "RXMMSI=2690\xe9" "0001")) << high;
+            << ascii_decode(standard.toLatin1().replace("RXMMSI=269070001", "RXMMSI=2690\xe9"
+                                                                            "0001"))
+            << high;
         QStringList blanks = routine;
         blanks[4] = "TEST CALL";
         QTest::newRow("blanks and control characters trimmed")
@@ -154,7 +162,9 @@ private slots:
     {
         // One "?" per character outside 7-bit ASCII, a character beyond 16 bits included.
         QCOMPARE(ascii_encode(QString::fromUtf8("MMSI=27411100\u00e9,\U0001F6A2!")), QByteArray("MMSI=27411100?,?!"));
-        QCOMPARE(ascii_decode(QByteArray("A\x80\xff" "B")), QString("A??B"));
+        QCOMPARE(ascii_decode(QByteArray("A\x80\xff"
+                                         "B")),
+                 QString("A??B"));
     }
 };
 

@@ -19,8 +19,8 @@ constexpr int MaxUdpPayload = 65507;
 
 QByteArray validDatagram(QRandomGenerator &rng)
 {
-    static const char *infos[] = {"F3E/G3E TP", "POS REQUEST", "POS REPORT", "POLLING", "TEST CALL", "ABLE",
-                                  "UNABLE", "POS REPLY", "POS RPT ACK", "POLLING ACK", "TEST ACK", "DIST ACK", "-"};
+    static const char *infos[] = {"F3E/G3E TP", "POS REQUEST", "POS REPORT",  "POLLING",  "TEST CALL", "ABLE", "UNABLE",
+                                  "POS REPLY",  "POS RPT ACK", "POLLING ACK", "TEST ACK", "DIST ACK",  "-"};
     static const char *formats[] = {"INDIVIDUAL", "GROUP", "ALLSHIPS", "DISTRESS"};
     static const char *categories[] = {"ROUTINE", "SAFETY", "URGENCY", "DISTRESS", "-"};
     const DscCall c = sample_call(
@@ -103,16 +103,17 @@ private slots:
             int burst = 0;
             while (sent < Datagrams && burst < 100 && burstBytes < 256 * 1024) {
                 const int kind = rng.bounded(3);
-                const QByteArray d = kind == 0 ? randomBytes(rng, randomSize(rng))
-                                   : kind == 1 ? mutated(rng)
-                                               : validDatagram(rng);
+                const QByteArray d = kind == 0   ? randomBytes(rng, randomSize(rng))
+                                     : kind == 1 ? mutated(rng)
+                                                 : validDatagram(rng);
                 QCOMPARE(sender.writeDatagram(d, QHostAddress::LocalHost, dsc::ReceivePort), qint64(d.size()));
                 burstBytes += d.size();
                 ++burst;
                 ++sent;
             }
             while (received.size() < sent)
-                QVERIFY2(received.wait(5000), qPrintable(QStringLiteral("%1 of %2 arrived").arg(received.size()).arg(sent)));
+                QVERIFY2(received.wait(5000),
+                         qPrintable(QStringLiteral("%1 of %2 arrived").arg(received.size()).arg(sent)));
         }
         QCOMPARE(received.size(), Datagrams);
         QCOMPARE(station.log().rowCount(), Datagrams);

@@ -30,25 +30,47 @@ private slots:
         QTest::addColumn<QString>("section");
         QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("integer");   // readInteger with default -99
+        QTest::addColumn<int>("integer"); // readInteger with default -99
 
         const QByteArray station = "; station keys\r\n[Radio]\r\nMMSI = 274111001 \r\nMode=1\r\nempty=\r\n"
                                    "odd=12x\r\nhex=$1F\r\nneg=-7\r\nbig=99999999999\r\n[other]\r\nmode=5\r\n";
-        QTest::newRow("case-insensitive names, trimmed value") << station << "radio" << "mmsi" << "274111001" << 274111001;
-        QTest::newRow("first section only") << station << "RADIO" << "MODE" << "1" << 1;
-        QTest::newRow("missing key") << station << "radio" << "nothing" << "<def>" << -99;
-        QTest::newRow("key of another section") << station << "other" << "mmsi" << "<def>" << -99;
-        QTest::newRow("empty value") << station << "radio" << "empty" << "" << -99;
-        QTest::newRow("not an integer") << station << "radio" << "odd" << "12x" << -99;
-        QTest::newRow("hexadecimal") << station << "radio" << "hex" << "$1F" << 31;
-        QTest::newRow("negative") << station << "radio" << "neg" << "-7" << -7;
-        QTest::newRow("beyond 32 bits") << station << "radio" << "big" << "99999999999" << -99;
-        QTest::newRow("missing file") << QByteArray("<none>") << "radio" << "mmsi" << "<def>" << -99;
-        QTest::newRow("garbage file") << QByteArray("\x01\x02=\xff\n[[[\n=x\n") << "radio" << "mmsi" << "<def>" << -99;
-        QTest::newRow("Latin-1 text") << QByteArray("[radio]\nname=caf\xe9\n") << "radio" << "name"
-                                      << QString::fromUtf8("café") << -99;
-        QTest::newRow("UTF-8 text") << QByteArray("[radio]\nname=caf\xc3\xa9\n") << "radio" << "name"
-                                    << QString::fromUtf8("café") << -99;
+        QTest::newRow("case-insensitive names, trimmed value") << station << "radio"
+                                                               << "mmsi"
+                                                               << "274111001" << 274111001;
+        QTest::newRow("first section only") << station << "RADIO"
+                                            << "MODE"
+                                            << "1" << 1;
+        QTest::newRow("missing key") << station << "radio"
+                                     << "nothing"
+                                     << "<def>" << -99;
+        QTest::newRow("key of another section") << station << "other"
+                                                << "mmsi"
+                                                << "<def>" << -99;
+        QTest::newRow("empty value") << station << "radio"
+                                     << "empty"
+                                     << "" << -99;
+        QTest::newRow("not an integer") << station << "radio"
+                                        << "odd"
+                                        << "12x" << -99;
+        QTest::newRow("hexadecimal") << station << "radio"
+                                     << "hex"
+                                     << "$1F" << 31;
+        QTest::newRow("negative") << station << "radio"
+                                  << "neg"
+                                  << "-7" << -7;
+        QTest::newRow("beyond 32 bits") << station << "radio"
+                                        << "big"
+                                        << "99999999999" << -99;
+        QTest::newRow("missing file") << QByteArray("<none>") << "radio"
+                                      << "mmsi"
+                                      << "<def>" << -99;
+        QTest::newRow("garbage file") << QByteArray("\x01\x02=\xff\n[[[\n=x\n") << "radio"
+                                      << "mmsi"
+                                      << "<def>" << -99;
+        QTest::newRow("Latin-1 text") << QByteArray("[radio]\nname=caf\xe9\n") << "radio"
+                                      << "name" << QString::fromUtf8("café") << -99;
+        QTest::newRow("UTF-8 text") << QByteArray("[radio]\nname=caf\xc3\xa9\n") << "radio"
+                                    << "name" << QString::fromUtf8("café") << -99;
     }
     void read()
     {
@@ -75,21 +97,27 @@ private slots:
         QTest::addColumn<QByteArray>("after");
 
         QTest::newRow("update under another spelling, keep comments")
-            << QByteArray("[GPS_SETUP]\r\nGPS_LAT=41\r\n; hand note\r\nGPS_NS=N\r\n") << "gps_setup" << "gps_lat" << "89"
-            << QByteArray("[GPS_SETUP]\r\nGPS_LAT=89\r\n; hand note\r\nGPS_NS=N\r\n");
+            << QByteArray("[GPS_SETUP]\r\nGPS_LAT=41\r\n; hand note\r\nGPS_NS=N\r\n") << "gps_setup"
+            << "gps_lat"
+            << "89" << QByteArray("[GPS_SETUP]\r\nGPS_LAT=89\r\n; hand note\r\nGPS_NS=N\r\n");
         QTest::newRow("missing key at the end of its section")
-            << QByteArray("[radio]\nmmsi=1\n\n[gps_setup]\nutc=0\n") << "radio" << "mode" << "0"
-            << QByteArray("[radio]\nmmsi=1\nmode=0\n\n[gps_setup]\nutc=0\n");
+            << QByteArray("[radio]\nmmsi=1\n\n[gps_setup]\nutc=0\n") << "radio"
+            << "mode"
+            << "0" << QByteArray("[radio]\nmmsi=1\nmode=0\n\n[gps_setup]\nutc=0\n");
         QTest::newRow("missing section at the end of the file")
-            << QByteArray("[radio]\nmmsi=1\n") << "settings" << "Form1.left" << "5"
-            << QByteArray("[radio]\nmmsi=1\n\n[settings]\nForm1.left=5\n");
-        QTest::newRow("no file yet") << QByteArray("<none>") << "settings" << "Form1.top" << "-1"
-                                     << QByteArray("[settings]\nForm1.top=-1\n");
-        QTest::newRow("last line without line end")
-            << QByteArray("[radio]\nmmsi=1") << "radio" << "MMSI" << "2" << QByteArray("[radio]\nmmsi=2");
+            << QByteArray("[radio]\nmmsi=1\n") << "settings"
+            << "Form1.left"
+            << "5" << QByteArray("[radio]\nmmsi=1\n\n[settings]\nForm1.left=5\n");
+        QTest::newRow("no file yet") << QByteArray("<none>") << "settings"
+                                     << "Form1.top"
+                                     << "-1" << QByteArray("[settings]\nForm1.top=-1\n");
+        QTest::newRow("last line without line end") << QByteArray("[radio]\nmmsi=1") << "radio"
+                                                    << "MMSI"
+                                                    << "2" << QByteArray("[radio]\nmmsi=2");
         QTest::newRow("other lines keep their bytes")
-            << QByteArray("; caf\xe9\n[radio]\nname=\xe9t\xe9\nmmsi=1\n") << "radio" << "mmsi" << "2"
-            << QByteArray("; caf\xe9\n[radio]\nname=\xe9t\xe9\nmmsi=2\n");
+            << QByteArray("; caf\xe9\n[radio]\nname=\xe9t\xe9\nmmsi=1\n") << "radio"
+            << "mmsi"
+            << "2" << QByteArray("; caf\xe9\n[radio]\nname=\xe9t\xe9\nmmsi=2\n");
     }
     void write()
     {

@@ -10,9 +10,9 @@ const QString Own = "274111001", Group = "027411101", Other = "269070001", Third
 Rgb colour(const QString &name)
 {
     static const QMap<QString, Rgb> colours{
-        {"red", Rgb{255, 0, 0}},        {"blue", Rgb{0, 0, 255}},       {"silver", Rgb{192, 192, 192}},
-        {"orange", Rgb{255, 128, 0}},   {"yellow", Rgb{255, 255, 0}},   {"lime", Rgb{0, 255, 0}},
-        {"green", Rgb{0, 128, 0}},      {"lightgreen", Rgb{128, 255, 128}}, {"pink", Rgb{255, 128, 255}},
+        {"red", Rgb{255, 0, 0}},           {"blue", Rgb{0, 0, 255}},           {"silver", Rgb{192, 192, 192}},
+        {"orange", Rgb{255, 128, 0}},      {"yellow", Rgb{255, 255, 0}},       {"lime", Rgb{0, 255, 0}},
+        {"green", Rgb{0, 128, 0}},         {"lightgreen", Rgb{128, 255, 128}}, {"pink", Rgb{255, 128, 255}},
         {"lightcyan", Rgb{128, 255, 255}}, {"cyan", Rgb{0, 255, 255}}};
     return colours.value(name);
 }
@@ -24,7 +24,7 @@ LogMarker marker(const QString &text)
         return {};
     const QStringList parts = text.split(' ');
     const QStringList colours = parts[1].split('/');
-    const MarkerShape shape = parts[0] == "right" ? MarkerShape::RightArrow
+    const MarkerShape shape = parts[0] == "right"  ? MarkerShape::RightArrow
                               : parts[0] == "left" ? MarkerShape::LeftArrow
                                                    : MarkerShape::Diamond;
     return {shape, colour(colours[0]), colour(colours[1])};
@@ -125,15 +125,24 @@ private slots:
         QTest::addColumn<QString>("time");
         QTest::newRow("a plain call has no position")
             << "DANGER=00,LATD=99,LATM=99,LATC=999,NS=N,LOND=999,LONM=99,LONC=999,EW=E,TIME=99:99"
-            << "-" << "NO POSITION" << "NO POSITION" << "NO TIME";
+            << "-"
+            << "NO POSITION"
+            << "NO POSITION"
+            << "NO TIME";
         QTest::newRow("no latitude whatever NS; longitude on its own")
             << "DANGER=11,LATD=99,LATM=99,LATC=999,NS=S,LOND=007,LONM=45,LONC=010,EW=W,TIME=23:59"
-            << "MOB" << "NO POSITION" << QString::fromUtf8("007°45.010 W") << "23:59";
-        QTest::newRow("unlisted nature code") << "DANGER=12,LATD=43,LATM=27,LATC=123,NS=N,LOND=999,LONM=99,LONC=999,EW=E,TIME=99:99"
-            << "UNKNOWN (12)" << QString::fromUtf8("43°27.123 N") << "NO POSITION" << "NO TIME";
+            << "MOB"
+            << "NO POSITION" << QString::fromUtf8("007°45.010 W") << "23:59";
+        QTest::newRow("unlisted nature code")
+            << "DANGER=12,LATD=43,LATM=27,LATC=123,NS=N,LOND=999,LONM=99,LONC=999,EW=E,TIME=99:99"
+            << "UNKNOWN (12)" << QString::fromUtf8("43°27.123 N") << "NO POSITION"
+            << "NO TIME";
         QTest::newRow("nature not a number")
             << "DANGER=ab,LATD=99,LATM=99,LATC=999,NS=N,LOND=999,LONM=99,LONC=999,EW=E,TIME=99:99"
-            << "UNKNOWN (ab)" << "NO POSITION" << "NO POSITION" << "NO TIME";
+            << "UNKNOWN (ab)"
+            << "NO POSITION"
+            << "NO POSITION"
+            << "NO TIME";
     }
     void texts()
     {

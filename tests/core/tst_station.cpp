@@ -3,9 +3,9 @@
 #include "StationFixture.h"
 #include "core/dsc/AckBuilder.h"
 #include "core/dsc/CallBuilder.h"
+#include "core/dsc/DscProtocol.h"
 #include "core/dsc/LoopbackDscTransport.h"
 #include "core/dsc/LoopbackNetwork.h"
-#include "core/dsc/DscProtocol.h"
 #include "core/net/SocketError.h"
 #include "core/station/Station.h"
 

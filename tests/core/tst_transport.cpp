@@ -110,8 +110,8 @@ private slots:
         s->send(call);
         const QString own = "274111001";
         QCOMPARE(first.drain(), QStringList{datagram_text(w, call.call, own, KeyOrder::Standard)});
-        QCOMPARE(second.drain(), QStringList{datagram_text(w, call.call, own,
-                                                           secondAlternate ? KeyOrder::Alternate : KeyOrder::Standard)});
+        QCOMPARE(second.drain(), QStringList{datagram_text(
+                                     w, call.call, own, secondAlternate ? KeyOrder::Alternate : KeyOrder::Standard)});
     }
 
     void otherModesSendNothing()

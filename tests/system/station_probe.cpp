@@ -18,6 +18,7 @@
 //
 //   station_probe --measure FILE.raw FREQ   prints the amplitude of FREQ and
 //                 the level of a raw 16-bit mono 16000 Hz recording
+#include "Tone.h"
 #include "core/station/Station.h"
 #include "ui/AlarmPanels.h"
 #include "ui/MainWindow.h"
@@ -28,7 +29,6 @@
 #include "ui/dialogs/RoutineAckDialog.h"
 #include "ui/dialogs/RoutineCallDialog.h"
 #include "ui/widgets/RadioGroup.h"
-#include "Tone.h"
 
 #include <QApplication>
 #include <QFile>
@@ -186,7 +186,8 @@ int main(int argc, char *argv[])
         }
         app.exit(0);
     };
-    QObject::connect(&form.station(), &Station::callLogged, &app, [&] { advance(); }, Qt::QueuedConnection);
+    QObject::connect(
+        &form.station(), &Station::callLogged, &app, [&] { advance(); }, Qt::QueuedConnection);
     QTimer::singleShot(0, &app, advance);
     QTimer::singleShot(timeout.isEmpty() ? 10000 : timeout.toInt(), &app, [&] {
         std::printf("TIMEOUT at step %s with %d rows\n", qPrintable(steps.value(0)), logged(form));

@@ -1,9 +1,9 @@
 // The voice path through real sound devices of the private sound server
 // that scripts/test starts: a microphone hearing a 1000 Hz tone and null
 // loudspeakers whose monitors are recorded.
-#include "RunFor.h"
 #include "ModalScript.h"
 #include "MonitorRecorder.h"
+#include "RunFor.h"
 #include "StationFixture.h"
 #include "Tone.h"
 #include "core/config/AudioDeviceChoice.h"
@@ -103,10 +103,12 @@ private slots:
         QTest::mousePress(form.radioPage()->pushToTalk, Qt::LeftButton);
         QVERIFY(form.radioPage()->transmitIndicator->isVisible());
         QVERIFY(!form.voice().receiver().isActive()); // half-duplex: no listening while talking
-        QVERIFY(form.voice().microphone().isActive() && form.voice().encoder().isActive() && form.voice().sender().isActive());
+        QVERIFY(form.voice().microphone().isActive() && form.voice().encoder().isActive()
+                && form.voice().sender().isActive());
         QCOMPARE(form.voice().sender().port(), QString("17040"));
         run_for(600);
-        QVERIFY2(form.voice().sender().packetsSent() > 5, qPrintable(QString::number(form.voice().sender().packetsSent())));
+        QVERIFY2(form.voice().sender().packetsSent() > 5,
+                 qPrintable(QString::number(form.voice().sender().packetsSent())));
         QTest::mouseRelease(form.radioPage()->pushToTalk, Qt::LeftButton);
         QVERIFY(!form.radioPage()->transmitIndicator->isVisible());
         QVERIFY(!form.voice().microphone().isActive() && !form.voice().sender().isActive());

@@ -49,12 +49,12 @@ class TestAckComposers : public QObject
 private slots:
     void sixAcknowledgements_data()
     {
-        QTest::addColumn<QString>("call");     // what the peer 269070001 sends
+        QTest::addColumn<QString>("call"); // what the peer 269070001 sends
         QTest::addColumn<QString>("button");
-        QTest::addColumn<QString>("plan");     // transmit | quit, and routine choices
+        QTest::addColumn<QString>("plan");       // transmit | quit, and routine choices
         QTest::addColumn<QString>("dialogText"); // a label the dialog shows, "name=text"
-        QTest::addColumn<QString>("sent");     // first datagram of the answer, or empty
-        QTest::addColumn<QString>("marker");   // fill/outline of the rounded square
+        QTest::addColumn<QString>("sent");       // first datagram of the answer, or empty
+        QTest::addColumn<QString>("marker");     // fill/outline of the rounded square
         QTest::addColumn<bool>("stillEnabled");
         QTest::addColumn<QString>("alarm");
 
@@ -65,31 +65,48 @@ private slots:
         const QString distressAck = dots("TXMMSI=274111001,RXMMSI=269070001,FORMAT=ALLSHIPS····,CATEGORY=DISTRESS····,"
                                          "INFO1=DIST·ACK····,DANGER=02,LATD=41,LATM=07,LATC=512,NS=N,LOND=009,LONM=33,"
                                          "LONC=048,EW=E,TIME=10:42,CH=16,COMPLY=N");
-        QTest::newRow("distress, transmit") << distress << "spb_distAck" << "transmit"
-            << "lbl_distressID=Distressed ID = 269070001" << distressAck << "255,0,0/192,192,192" << false << "distress";
-        QTest::newRow("distress, quit") << distress << "spb_distAck" << "quit"
-            << QString::fromUtf8("lbl_latitudeOf=Latitude      = 41°07.512 N") << "" << "255,0,0/192,192,192" << false
-            << "distress";
+        QTest::newRow("distress, transmit") << distress << "spb_distAck"
+                                            << "transmit"
+                                            << "lbl_distressID=Distressed ID = 269070001" << distressAck
+                                            << "255,0,0/192,192,192" << false << "distress";
+        QTest::newRow("distress, quit") << distress << "spb_distAck"
+                                        << "quit" << QString::fromUtf8("lbl_latitudeOf=Latitude      = 41°07.512 N")
+                                        << ""
+                                        << "255,0,0/192,192,192" << false << "distress";
 
         const QString routine = incoming("TXMMSI=269070001,RXMMSI=274111001,FORMAT=INDIVIDUAL··,CATEGORY=ROUTINE·····,"
-                                         "INFO1=F3E/G3E·TP··", "") + Plain + "CH=72,COMPLY=N";
+                                         "INFO1=F3E/G3E·TP··",
+                                         "")
+                                + Plain + "CH=72,COMPLY=N";
         auto routineAnswer = [](const char *info, const char *ch) {
             return dots("TXMMSI=274111001,RXMMSI=269070001,FORMAT=INDIVIDUAL··,CATEGORY=ROUTINE·····,INFO1=")
                    + QString(QLatin1String(info)).leftJustified(12) + Plain + "CH=" + ch + ",COMPLY=N";
         };
-        QTest::newRow("routine, proposed channel") << routine << "spb_RoutineACK" << "transmit"
+        QTest::newRow("routine, proposed channel")
+            << routine << "spb_RoutineACK"
+            << "transmit"
             << "Label3=TP Channel : 72" << routineAnswer("ABLE", "72") << "0,255,0/0,128,0" << true << "routine";
-        QTest::newRow("routine, unable on 09") << routine << "spb_RoutineACK" << "transmit unable 1"
+        QTest::newRow("routine, unable on 09")
+            << routine << "spb_RoutineACK"
+            << "transmit unable 1"
             << "Label3=TP Channel : 09" << routineAnswer("UNABLE", "09") << "0,255,0/0,128,0" << true << "routine";
-        QTest::newRow("routine, 09 then clear") << routine << "spb_RoutineACK" << "transmit able 1 clear"
+        QTest::newRow("routine, 09 then clear")
+            << routine << "spb_RoutineACK"
+            << "transmit able 1 clear"
             << "Label3=TP Channel : 72" << routineAnswer("ABLE", "72") << "0,255,0/0,128,0" << true << "routine";
-        QTest::newRow("routine, quit") << routine << "spb_RoutineACK" << "quit"
-            << "Label2=To MMSI    : 269070001" << "" << "0,255,0/0,128,0" << true << "routine";
+        QTest::newRow("routine, quit") << routine << "spb_RoutineACK"
+                                       << "quit"
+                                       << "Label2=To MMSI    : 269070001"
+                                       << ""
+                                       << "0,255,0/0,128,0" << true << "routine";
 
         const QString request = incoming("TXMMSI=269070001,RXMMSI=274111001,FORMAT=INDIVIDUAL··,CATEGORY=SAFETY······,"
-                                         "INFO1=POS·REQUEST·", "") + Plain + "CH=16,COMPLY=N";
-        QTest::newRow("position request") << request << "spb_PosAck" << "transmit"
-            << QString::fromUtf8("Label3=Latitude  :  43°27.123N")
+                                         "INFO1=POS·REQUEST·",
+                                         "")
+                                + Plain + "CH=16,COMPLY=N";
+        QTest::newRow("position request")
+            << request << "spb_PosAck"
+            << "transmit" << QString::fromUtf8("Label3=Latitude  :  43°27.123N")
             << dots("TXMMSI=274111001,RXMMSI=269070001,FORMAT=INDIVIDUAL··,CATEGORY=ROUTINE·····,INFO1=POS·REPLY···,"
                     "DANGER=00,LATD=43,LATM=27,LATC=123,NS=N,LOND=007,LONM=45,LONC=010,EW=E,TIME=12:05,CH=16,COMPLY=N")
             << "255,255,0/255,0,0" << true << "request";
@@ -98,30 +115,42 @@ private slots:
                                         "INFO1=POS·REPORT··,",
                                         "DANGER=00,LATD=43,LATM=27,LATC=123,NS=S,LOND=007,LONM=45,LONC=010,EW=W,"
                                         "TIME=10:40,CH=16,COMPLY=N");
-        QTest::newRow("position report") << report << "spb_posRepAck" << "transmit"
+        QTest::newRow("position report")
+            << report << "spb_posRepAck"
+            << "transmit"
             << "Label1=This function will transmit a DSC POSITION REPORT "
             << dots("TXMMSI=274111001,RXMMSI=269070001,FORMAT=INDIVIDUAL··,CATEGORY=SAFETY······,INFO1=POS·RPT·ACK·,"
                     "DANGER=00,LATD=43,LATM=27,LATC=123,NS=S,LOND=007,LONM=45,LONC=010,EW=W,TIME=10:40,CH=16,COMPLY=N")
             << "128,255,255/0,0,255" << false << "report";
 
         const QString polling = incoming("TXMMSI=269070001,RXMMSI=274111001,FORMAT=INDIVIDUAL··,CATEGORY=ROUTINE·····,"
-                                         "INFO1=POLLING·····", "") + Plain + "CH=16,COMPLY=N";
-        QTest::newRow("polling") << polling << "spb_pollAck" << "transmit"
+                                         "INFO1=POLLING·····",
+                                         "")
+                                + Plain + "CH=16,COMPLY=N";
+        QTest::newRow("polling")
+            << polling << "spb_pollAck"
+            << "transmit"
             << "Label1=This function will transmit a DSC POLLING ACKNOWLEDGE"
             << dots("TXMMSI=274111001,RXMMSI=269070001,FORMAT=INDIVIDUAL··,CATEGORY=ROUTINE·····,INFO1=POLLING·ACK·")
                    + Plain + "CH=16,COMPLY=N"
             << "255,128,255/0,0,255" << false << "request";
 
         const QString test = incoming("TXMMSI=269070001,RXMMSI=274111001,FORMAT=INDIVIDUAL··,CATEGORY=SAFETY······,"
-                                      "INFO1=TEST·CALL···", "") + Plain + "CH=16,COMPLY=N";
-        QTest::newRow("test, transmit") << test << "spb_testAck" << "transmit"
+                                      "INFO1=TEST·CALL···",
+                                      "")
+                             + Plain + "CH=16,COMPLY=N";
+        QTest::newRow("test, transmit")
+            << test << "spb_testAck"
+            << "transmit"
             << "Label1=This function will transmit a DSC TEST ACKNOWLEDGE"
             << dots("TXMMSI=274111001,RXMMSI=269070001,FORMAT=INDIVIDUAL··,CATEGORY=SAFETY······,INFO1=TEST·ACK····")
                    + Plain + "CH=16,COMPLY=N"
             << "128,255,255/0,0,255" << true << "request";
-        QTest::newRow("test, quit") << test << "spb_testAck" << "quit"
-            << "Label1=This function will transmit a DSC TEST ACKNOWLEDGE" << "" << "128,255,255/0,0,255" << true
-            << "request";
+        QTest::newRow("test, quit") << test << "spb_testAck"
+                                    << "quit"
+                                    << "Label1=This function will transmit a DSC TEST ACKNOWLEDGE"
+                                    << ""
+                                    << "128,255,255/0,0,255" << true << "request";
     }
     void sixAcknowledgements()
     {
@@ -146,7 +175,7 @@ private slots:
         QUdpSocket sender;
         sender.writeDatagram(ascii_encode(call), QHostAddress::LocalHost, 8091);
         QVERIFY(received.wait(2000));
-        const AlarmClass classAlarm = alarm == "distress" ? AlarmClass::Distress
+        const AlarmClass classAlarm = alarm == "distress"  ? AlarmClass::Distress
                                       : alarm == "routine" ? AlarmClass::Routine
                                       : alarm == "request" ? AlarmClass::Request
                                                            : AlarmClass::Report;
@@ -204,8 +233,8 @@ private slots:
         StationFolder folder("[radio]\nmmsi=274111001\ndata_port=65535\n");
         MainWindow form(folder.environment());
         form.station().receive("TXMMSI=269070001,RXMMSI=xxxxxxxxx,FORMAT=DISTRESS    ,CATEGORY=-           ,"
-                           "INFO1=-           ,DANGER=01,LATD=41,LATM=07,LATC=512,NS=N,LOND=009,LONM=33,LONC=048,"
-                           "EW=E,TIME=10:42,CH=16,COMPLY=N");
+                               "INFO1=-           ,DANGER=01,LATD=41,LATM=07,LATC=512,NS=N,LOND=009,LONM=33,LONC=048,"
+                               "EW=E,TIME=10:42,CH=16,COMPLY=N");
         form.messagePage()->clickCell(1, 2);
         ModalScript script;
         script.dialog<DistressAckDialog>([](DistressAckDialog &d) {

@@ -36,7 +36,8 @@ private slots:
         QTest::newRow("stored format") << QByteArray("[waveAudio]\nwave.in.formatExt=tag=1/nch=1/rate=22050/abps=44100/"
                                                      "balign=2/bits=16/cb=0/config=/\n")
                                        << 22050 << 1;
-        QTest::newRow("garbage: the default") << QByteArray("[waveAudio]\nwave.in.formatExt=tag=49/nch=x/\n") << 44100 << 2;
+        QTest::newRow("garbage: the default")
+            << QByteArray("[waveAudio]\nwave.in.formatExt=tag=49/nch=x/\n") << 44100 << 2;
     }
     void appliedSilentlyAtStart()
     {
@@ -82,17 +83,18 @@ private slots:
                 QCOMPARE(d.outputDeviceBox->itemText(0), QString("Wave Mapper"));
                 QCOMPARE(d.driverBox->currentText(), QString("ACM"));
             }();
-            d.recordingFormatBox->setCurrentIndex(d.recordingFormatBox->findData(
-                AudioDeviceChoice::formatText({format_tag::Pcm, 16000, 1, 16})));
+            d.recordingFormatBox->setCurrentIndex(
+                d.recordingFormatBox->findData(AudioDeviceChoice::formatText({format_tag::Pcm, 16000, 1, 16})));
             d.okButton->click();
             return d.result();
         });
         child<QAction>(form, "Audio1")->trigger();
         QVERIFY2(ok.problems().isEmpty(), qPrintable(ok.problems()));
-        QCOMPARE(readFile(path), before + "\n[waveAudio]\nwave.in.deviceIdIndex=0\nwave.out.deviceIdIndex=0\n"
-                                          "codec.in.driverModeIndex=0\ncodec.in.formatTag=49\ncodec.in.driverLib=\n"
-                                          "wave.in.sd.mode=0\nwave.in.formatExt=tag=1/nch=1/rate=16000/abps=32000/"
-                                          "balign=2/bits=16/cb=0/config=/\n");
+        QCOMPARE(readFile(path), before
+                                     + "\n[waveAudio]\nwave.in.deviceIdIndex=0\nwave.out.deviceIdIndex=0\n"
+                                       "codec.in.driverModeIndex=0\ncodec.in.formatTag=49\ncodec.in.driverLib=\n"
+                                       "wave.in.sd.mode=0\nwave.in.formatExt=tag=1/nch=1/rate=16000/abps=32000/"
+                                       "balign=2/bits=16/cb=0/config=/\n");
         QCOMPARE(form.voice().microphone().pcmFormat().sampleRate, 16000);
         QCOMPARE(form.voice().microphone().pcmFormat().channels, 1);
     }

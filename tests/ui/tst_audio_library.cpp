@@ -1,5 +1,5 @@
-#include "RunFor.h"
 #include "ModalScript.h"
+#include "RunFor.h"
 #include "SoxTone.h"
 #include "StationFixture.h"
 #include "Tone.h"
@@ -48,13 +48,16 @@ bool runUntilStopped(MainWindow &form, int limitMs)
 void select(MainWindow &form, const QString &name)
 {
     const QModelIndex index = form.radioPage()->library()->fileModel->index(form.messageFolder() + "/" + name);
-    form.radioPage()->library()->fileList->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+    form.radioPage()->library()->fileList->selectionModel()->setCurrentIndex(index,
+                                                                             QItemSelectionModel::ClearAndSelect);
 }
 
 bool idle(const MainWindow &form)
 {
-    return form.radioPage()->library()->playButton->isEnabled() && !form.radioPage()->library()->stopButton->isEnabled() && form.radioPage()->library()->transmitButton->isEnabled()
-           && form.radioPage()->library()->renameButton->isEnabled() && form.radioPage()->library()->trashButton->isEnabled() && form.radioPage()->channelFrame->isEnabled();
+    return form.radioPage()->library()->playButton->isEnabled() && !form.radioPage()->library()->stopButton->isEnabled()
+           && form.radioPage()->library()->transmitButton->isEnabled()
+           && form.radioPage()->library()->renameButton->isEnabled()
+           && form.radioPage()->library()->trashButton->isEnabled() && form.radioPage()->channelFrame->isEnabled();
 }
 
 } // namespace
@@ -103,7 +106,8 @@ private slots:
         ModalScript script;
         for (int i = 0; i < 4; ++i)
             script.message("Please select an audio file !");
-        for (QPushButton *b : {form.radioPage()->library()->playButton, form.radioPage()->library()->transmitButton, form.radioPage()->library()->renameButton, form.radioPage()->library()->trashButton})
+        for (QPushButton *b : {form.radioPage()->library()->playButton, form.radioPage()->library()->transmitButton,
+                               form.radioPage()->library()->renameButton, form.radioPage()->library()->trashButton})
             b->click();
         QVERIFY2(script.problems().isEmpty(), qPrintable(script.problems()));
         QVERIFY(idle(form) && !form.radioPage()->library()->playerTimer->isActive());
@@ -133,7 +137,8 @@ private slots:
         QVERIFY(runUntilStopped(form, 4000));
         QCOMPARE(form.statusText(3), QString("STOPPED"));
         QVERIFY(idle(form));
-        QVERIFY(form.voice().receiver().isActive() && form.radioPage()->pushToTalk->isEnabled() && form.radioPage()->transmitIndicator->isHidden());
+        QVERIFY(form.voice().receiver().isActive() && form.radioPage()->pushToTalk->isEnabled()
+                && form.radioPage()->transmitIndicator->isHidden());
         run_for(200);
         receiver.close();
         int rate = 0;

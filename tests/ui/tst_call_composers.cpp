@@ -61,55 +61,110 @@ private slots:
     void nineCalls_data()
     {
         QTest::addColumn<QString>("button");
-        QTest::addColumn<QString>("plan"); // what the user does in the dialog
+        QTest::addColumn<QString>("plan");    // what the user does in the dialog
         QTest::addColumn<QString>("message"); // a message box expected on the way, if any
-        QTest::addColumn<QString>("sent"); // the first datagram, standard order; empty: nothing
-        QTest::addColumn<QString>("second"); // "alternate" or "standard" order of the second
+        QTest::addColumn<QString>("sent");    // the first datagram, standard order; empty: nothing
+        QTest::addColumn<QString>("second");  // "alternate" or "standard" order of the second
 
         const char *plain = ",DANGER=00,LATD=99,LATM=99,LATC=999,NS=N,LOND=999,LONM=99,LONC=999,EW=E,TIME=99:99,";
         auto call = [plain](const char *head, const char *ch) {
             return dots(head) + QLatin1String(plain) + QStringLiteral("CH=%1,COMPLY=N").arg(QLatin1String(ch));
         };
-        QTest::newRow("routine, channel 6") << "spb_routine" << "269070001|1|spb_send" << ""
+        QTest::newRow("routine, channel 6")
+            << "spb_routine"
+            << "269070001|1|spb_send"
+            << ""
             << dots("TXMMSI=274111001,RXMMSI=269070001,FORMAT=INDIVIDUAL··,CATEGORY=ROUTINE·····,INFO1=F3E/G3E·TP··,"
                     "DANGER=00,LATD=99,LATM=99,LATC=999,NS=N,LOND=999,LONM=99,LONC=999,EW=E,TIME=99:99,CH=06,COMPLY=N")
             << "alternate";
-        QTest::newRow("routine, quit") << "spb_routine" << "269070001|1|btn_quit" << "" << "" << "";
-        QTest::newRow("group, channel 72") << "spb_group" << "027411101|8|spb_send" << ""
-            << call("TXMMSI=274111001,RXMMSI=027411101,FORMAT=GROUP·······,CATEGORY=ROUTINE·····,INFO1=F3E/G3E·TP··", "72")
+        QTest::newRow("routine, quit") << "spb_routine"
+                                       << "269070001|1|btn_quit"
+                                       << ""
+                                       << ""
+                                       << "";
+        QTest::newRow("group, channel 72")
+            << "spb_group"
+            << "027411101|8|spb_send"
+            << ""
+            << call("TXMMSI=274111001,RXMMSI=027411101,FORMAT=GROUP·······,CATEGORY=ROUTINE·····,INFO1=F3E/G3E·TP··",
+                    "72")
             << "alternate";
-        QTest::newRow("group, two leading zeros") << "spb_group" << "002341001|0|spb_send" << ""
-            << call("TXMMSI=274111001,RXMMSI=002341001,FORMAT=GROUP·······,CATEGORY=ROUTINE·····,INFO1=F3E/G3E·TP··", "16")
+        QTest::newRow("group, two leading zeros")
+            << "spb_group"
+            << "002341001|0|spb_send"
+            << ""
+            << call("TXMMSI=274111001,RXMMSI=002341001,FORMAT=GROUP·······,CATEGORY=ROUTINE·····,INFO1=F3E/G3E·TP··",
+                    "16")
             << "alternate";
-        QTest::newRow("group, not a group MMSI") << "spb_group" << "274111001|0|spb_send"
-            << "274111001 Is not a valid GROUP MMSI !" << "" << "";
-        QTest::newRow("safety, yes") << "spb_safety" << "yes" << "Do you want to send a\n\rDSC SAFETY ALERT to ALLSHIPS ?"
-            << call("TXMMSI=274111001,RXMMSI=xxxxxxxxx,FORMAT=ALLSHIPS····,CATEGORY=SAFETY······,INFO1=F3E/G3E·TP··", "16")
+        QTest::newRow("group, not a group MMSI") << "spb_group"
+                                                 << "274111001|0|spb_send"
+                                                 << "274111001 Is not a valid GROUP MMSI !"
+                                                 << ""
+                                                 << "";
+        QTest::newRow("safety, yes")
+            << "spb_safety"
+            << "yes"
+            << "Do you want to send a\n\rDSC SAFETY ALERT to ALLSHIPS ?"
+            << call("TXMMSI=274111001,RXMMSI=xxxxxxxxx,FORMAT=ALLSHIPS····,CATEGORY=SAFETY······,INFO1=F3E/G3E·TP··",
+                    "16")
             << "alternate";
-        QTest::newRow("urgency, no") << "spb_urgency" << "no" << "Do you want to send a\n\rDSC URGENCY ALERT to ALLSHIPS ?"
-            << "" << "";
-        QTest::newRow("urgency, yes") << "spb_urgency" << "yes" << "Do you want to send a\n\rDSC URGENCY ALERT to ALLSHIPS ?"
-            << call("TXMMSI=274111001,RXMMSI=xxxxxxxxx,FORMAT=ALLSHIPS····,CATEGORY=URGENCY·····,INFO1=F3E/G3E·TP··", "16")
+        QTest::newRow("urgency, no") << "spb_urgency"
+                                     << "no"
+                                     << "Do you want to send a\n\rDSC URGENCY ALERT to ALLSHIPS ?"
+                                     << ""
+                                     << "";
+        QTest::newRow("urgency, yes")
+            << "spb_urgency"
+            << "yes"
+            << "Do you want to send a\n\rDSC URGENCY ALERT to ALLSHIPS ?"
+            << call("TXMMSI=274111001,RXMMSI=xxxxxxxxx,FORMAT=ALLSHIPS····,CATEGORY=URGENCY·····,INFO1=F3E/G3E·TP··",
+                    "16")
             << "alternate";
-        QTest::newRow("position request") << "spb_posreq" << "269070001|-1|spb_send" << ""
-            << call("TXMMSI=274111001,RXMMSI=269070001,FORMAT=INDIVIDUAL··,CATEGORY=SAFETY······,INFO1=POS·REQUEST·", "16")
+        QTest::newRow("position request")
+            << "spb_posreq"
+            << "269070001|-1|spb_send"
+            << ""
+            << call("TXMMSI=274111001,RXMMSI=269070001,FORMAT=INDIVIDUAL··,CATEGORY=SAFETY······,INFO1=POS·REQUEST·",
+                    "16")
             << "alternate";
-        QTest::newRow("polling") << "spbpoll" << "269070001|-1|spb_send" << ""
-            << call("TXMMSI=274111001,RXMMSI=269070001,FORMAT=INDIVIDUAL··,CATEGORY=ROUTINE·····,INFO1=POLLING·····", "16")
+        QTest::newRow("polling")
+            << "spbpoll"
+            << "269070001|-1|spb_send"
+            << ""
+            << call("TXMMSI=274111001,RXMMSI=269070001,FORMAT=INDIVIDUAL··,CATEGORY=ROUTINE·····,INFO1=POLLING·····",
+                    "16")
             << "alternate";
-        QTest::newRow("test, quit") << "spb_test" << "269070001|-1|btn_quit" << "" << "" << "";
-        QTest::newRow("test") << "spb_test" << "269070001|-1|spb_send" << ""
-            << call("TXMMSI=274111001,RXMMSI=269070001,FORMAT=INDIVIDUAL··,CATEGORY=SAFETY······,INFO1=TEST·CALL···", "16")
+        QTest::newRow("test, quit") << "spb_test"
+                                    << "269070001|-1|btn_quit"
+                                    << ""
+                                    << ""
+                                    << "";
+        QTest::newRow("test")
+            << "spb_test"
+            << "269070001|-1|spb_send"
+            << ""
+            << call("TXMMSI=274111001,RXMMSI=269070001,FORMAT=INDIVIDUAL··,CATEGORY=SAFETY······,INFO1=TEST·CALL···",
+                    "16")
             << "alternate";
-        QTest::newRow("position report") << "spb_posrep" << "269070001|-1|spb_send" << ""
+        QTest::newRow("position report")
+            << "spb_posrep"
+            << "269070001|-1|spb_send"
+            << ""
             << dots("TXMMSI=274111001,RXMMSI=269070001,FORMAT=INDIVIDUAL··,CATEGORY=SAFETY······,INFO1=POS·REPORT··,"
                     "DANGER=00,LATD=41,LATM=07,LATC=512,NS=N,LOND=009,LONM=33,LONC=048,EW=E,TIME=10:42,CH=16,COMPLY=N")
             << "alternate";
-        QTest::newRow("distress, flooding") << "spb_distress" << "-|2|spb_send" << ""
+        QTest::newRow("distress, flooding")
+            << "spb_distress"
+            << "-|2|spb_send"
+            << ""
             << dots("TXMMSI=269070001,RXMMSI=xxxxxxxxx,FORMAT=DISTRESS····,CATEGORY=-···········,INFO1=-···········,"
                     "DANGER=03,LATD=41,LATM=07,LATC=512,NS=N,LOND=009,LONM=33,LONC=048,EW=E,TIME=10:42,CH=16,COMPLY=N")
             << "standard";
-        QTest::newRow("distress, quit") << "spb_distress" << "-|2|btn_quit" << "" << "" << "";
+        QTest::newRow("distress, quit") << "spb_distress"
+                                        << "-|2|btn_quit"
+                                        << ""
+                                        << ""
+                                        << "";
     }
     void nineCalls()
     {

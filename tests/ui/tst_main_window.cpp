@@ -26,10 +26,10 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStatusBar>
-#include <QTimer>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 class TestMainWindow : public QObject
 {
@@ -60,10 +60,7 @@ class TestMainWindow : public QObject
     }
 
 private slots:
-    void initTestCase()
-    {
-        install_station_files(m_dir.path());
-    }
+    void initTestCase() { install_station_files(m_dir.path()); }
     void init() { QFile::remove(iniPath()); }
 
     void startsWithDefaultsAndTheLayout()
@@ -91,7 +88,7 @@ private slots:
         QCOMPARE(grid->rowCount(), 2);
         QCOMPARE(grid->width(), 830);
         QCOMPARE(form.pages()->width(), 840);
-        const QStringList headers{"", "Received", "From", "To", "Format", "Category", "Informations",
+        const QStringList headers{"",       "Received", "From",      "To",       "Format", "Category", "Informations",
                                   "Nature", "Latitude", "Longitude", "POS Time", "CH"};
         for (int c = 0; c < 22; ++c) {
             QCOMPARE(grid->cell(c, 0), c < 12 ? headers[c] : QString());
@@ -106,23 +103,26 @@ private slots:
         QCOMPARE(nature_text("11"), QString("MOB"));
 
         AlarmPanels *alarms = form.alarmPanels();
-        const QList<std::pair<AlarmPanel *, QColor>> panels{{alarms->panel(AlarmClass::Distress), station_colours::Distress},
-                                                            {alarms->panel(AlarmClass::Routine), station_colours::Routine},
-                                                            {alarms->panel(AlarmClass::Request), station_colours::Request},
-                                                            {alarms->panel(AlarmClass::Report), station_colours::Report}};
+        const QList<std::pair<AlarmPanel *, QColor>> panels{
+            {alarms->panel(AlarmClass::Distress), station_colours::Distress},
+            {alarms->panel(AlarmClass::Routine), station_colours::Routine},
+            {alarms->panel(AlarmClass::Request), station_colours::Request},
+            {alarms->panel(AlarmClass::Report), station_colours::Report}};
         for (const auto &[panel, colour] : panels) {
             QCOMPARE(panel->color(), colour);
             QCOMPARE(panel->size(), QSize(90, 24));
         }
-        for (const char *name : {"spb_distAck", "spb_RoutineACK", "spb_testAck", "spb_pollAck", "spb_PosAck",
-                                 "spb_posRepAck", "btn_stop"})
+        for (const char *name :
+             {"spb_distAck", "spb_RoutineACK", "spb_testAck", "spb_pollAck", "spb_PosAck", "spb_posRepAck", "btn_stop"})
             QVERIFY2(!form.findChild<QPushButton *>(name)->isEnabled(), name);
-        for (const char *name : {"spb_routine", "spb_group", "spb_safety", "spb_urgency", "spb_distress",
-                                 "spb_posreq", "spb_posrep", "spbpoll", "spb_test"}) {
+        for (const char *name : {"spb_routine", "spb_group", "spb_safety", "spb_urgency", "spb_distress", "spb_posreq",
+                                 "spb_posrep", "spbpoll", "spb_test"}) {
             auto *b = form.findChild<QPushButton *>(name);
             QVERIFY2(b && b->isEnabled() && b->size() == QSize(75, 25), name);
         }
-        for (QTimer *t : {form.alarmPanels()->timer(AlarmClass::Distress), form.alarmPanels()->timer(AlarmClass::Routine), form.alarmPanels()->timer(AlarmClass::Request), form.alarmPanels()->timer(AlarmClass::Report)})
+        for (QTimer *t :
+             {form.alarmPanels()->timer(AlarmClass::Distress), form.alarmPanels()->timer(AlarmClass::Routine),
+              form.alarmPanels()->timer(AlarmClass::Request), form.alarmPanels()->timer(AlarmClass::Report)})
             QVERIFY(!t->isActive() && t->interval() == 300);
     }
 

@@ -43,7 +43,8 @@ QByteArray distressAlert(const QString &from)
 QList<QPushButton *> ackButtons(const MainWindow &f)
 {
     QList<QPushButton *> buttons;
-    for (const char *name : {"spb_distAck", "spb_RoutineACK", "spb_PosAck", "spb_posRepAck", "spb_pollAck", "spb_testAck"})
+    for (const char *name :
+         {"spb_distAck", "spb_RoutineACK", "spb_PosAck", "spb_posRepAck", "spb_pollAck", "spb_testAck"})
         buttons << child<QPushButton>(f, name);
     return buttons;
 }
@@ -66,9 +67,26 @@ private slots:
         QStringList row;
         for (int c = 2; c < 22; ++c)
             row << grid->cell(c, 1);
-        QCOMPARE(row, QStringList({Other, "-", "DISTRESS", "-", "-", "FLOODING", QString::fromUtf8("41°07.512 N"),
-                                   QString::fromUtf8("009°33.048 E"), "10:42", "16", "03", "41", "07", "512", "N",
-                                   "009", "33", "048", "E", "10:42"}));
+        QCOMPARE(row, QStringList({Other,
+                                   "-",
+                                   "DISTRESS",
+                                   "-",
+                                   "-",
+                                   "FLOODING",
+                                   QString::fromUtf8("41°07.512 N"),
+                                   QString::fromUtf8("009°33.048 E"),
+                                   "10:42",
+                                   "16",
+                                   "03",
+                                   "41",
+                                   "07",
+                                   "512",
+                                   "N",
+                                   "009",
+                                   "33",
+                                   "048",
+                                   "E",
+                                   "10:42"}));
         QCOMPARE(grid->gridModel()->marker(1).shape, MarkerShape::RightArrow);
         QVERIFY(form.alarmPanels()->isFlashing(AlarmClass::Distress));
 
@@ -128,7 +146,9 @@ private slots:
         form.station().alarms().clear(AlarmClass::Request); // in the alarm-colour half
         QVERIFY(!form.alarmPanels()->timer(AlarmClass::Request)->isActive());
         QCOMPARE(form.alarmPanels()->panel(AlarmClass::Request)->color(), station_colours::Request);
-        QVERIFY(!form.alarmPanels()->isFlashing(AlarmClass::Distress) && !form.alarmPanels()->isFlashing(AlarmClass::Routine) && !form.alarmPanels()->isFlashing(AlarmClass::Report));
+        QVERIFY(!form.alarmPanels()->isFlashing(AlarmClass::Distress)
+                && !form.alarmPanels()->isFlashing(AlarmClass::Routine)
+                && !form.alarmPanels()->isFlashing(AlarmClass::Report));
     }
 
     void clickOffersTheFittingAck_data()

@@ -6,12 +6,12 @@
 #include "core/station/Station.h"
 #include "ui/MainWindow.h"
 #include "ui/RadioPage.h"
+#include "voice/AudioDevices.h"
 #include "voice/MicrophoneInput.h"
 #include "voice/VoiceEngine.h"
 #include "voice/VoicePacket.h"
 #include "voice/VoiceReceiver.h"
 #include "voice/VoiceSender.h"
-#include "voice/AudioDevices.h"
 
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -38,10 +38,15 @@ private slots:
         QCOMPARE(form.voice().receiver().port(), QString("18016"));
         QCOMPARE(form.voice().sender().port(), QString("18016"));
 
-        const QList<std::tuple<QPushButton *, int, QString>> presses{
-            {form.radioPage()->shortcutButtons[2], 40, "72"}, {form.radioPage()->shortcutButtons[0], 6, "06"},  {form.radioPage()->downButton, 5, "05"}, {form.radioPage()->channel16Button, 16, "16"},
-            {form.radioPage()->shortcutButtons[5], 52, "84"}, {form.radioPage()->shortcutButtons[1], 9, "09"},  {form.radioPage()->shortcutButtons[3], 45, "77"}, {form.radioPage()->shortcutButtons[4], 48, "80"},
-            {form.radioPage()->upButton, 49, "81"}};
+        const QList<std::tuple<QPushButton *, int, QString>> presses{{form.radioPage()->shortcutButtons[2], 40, "72"},
+                                                                     {form.radioPage()->shortcutButtons[0], 6, "06"},
+                                                                     {form.radioPage()->downButton, 5, "05"},
+                                                                     {form.radioPage()->channel16Button, 16, "16"},
+                                                                     {form.radioPage()->shortcutButtons[5], 52, "84"},
+                                                                     {form.radioPage()->shortcutButtons[1], 9, "09"},
+                                                                     {form.radioPage()->shortcutButtons[3], 45, "77"},
+                                                                     {form.radioPage()->shortcutButtons[4], 48, "80"},
+                                                                     {form.radioPage()->upButton, 49, "81"}};
         for (const auto &[button, row, shown] : presses) {
             button->click();
             QCOMPARE(form.station().channelSelector().row(), row);
@@ -76,7 +81,8 @@ private slots:
         StationFolder folder;
         QFile::remove(folder.path() + "/channels.ini");
         ModalScript script;
-        script.message("Load channels.ini failed!\r\nNo such file or directory").message("Please check installation path.");
+        script.message("Load channels.ini failed!\r\nNo such file or directory")
+            .message("Please check installation path.");
         MainWindow form(folder.environment());
         form.show();
         QVERIFY2(script.problems().isEmpty(), qPrintable(script.problems()));

@@ -37,8 +37,7 @@ class TestSetup : public QObject
     }
     // Shows a new dialog through the modal seam and lets act drive it.
     // Messages expected while act runs come in `during`.
-    QString runSetup(ModalScript &script, const std::function<int(SetupDialog &)> &act,
-                     const QStringList &during = {})
+    QString runSetup(ModalScript &script, const std::function<int(SetupDialog &)> &act, const QStringList &during = {})
     {
         script.dialog<SetupDialog>(act);
         for (const QString &text : during)
@@ -49,10 +48,7 @@ class TestSetup : public QObject
     }
 
 private slots:
-    void initTestCase()
-    {
-        install_station_files(m_dir.path());
-    }
+    void initTestCase() { install_station_files(m_dir.path()); }
 
     void showsWhatTheFileHolds_data()
     {
@@ -62,11 +58,13 @@ private slots:
         // lat label|lon label|utc label
         QTest::addColumn<QString>("labels");
         QTest::newRow("no file: the dialog's own defaults")
-            << QByteArray("<none>") << "002341001|002340001|0|41|9|0|N|E|0|0|0" << "41|9|0";
-        QTest::newRow("out of range and odd values")
-            << QByteArray("[radio]\nmmsi=211000001\ngroup=021100001\nmode=5\nposition=1\nshow_radio=1\n"
-                          "[gps_setup]\nGPS_LAT=95\nGPS_LON=-4\nUTC=-20\nGPS_NS=n\nGPS_EW=E\n[AudioBind]\nBindToIndex=77\n")
-            << "211000001|021100001|1|89|0|-12|S|E|1|1|0" << "89|000|-12";
+            << QByteArray("<none>") << "002341001|002340001|0|41|9|0|N|E|0|0|0"
+            << "41|9|0";
+        QTest::newRow("out of range and odd values") << QByteArray(
+            "[radio]\nmmsi=211000001\ngroup=021100001\nmode=5\nposition=1\nshow_radio=1\n"
+            "[gps_setup]\nGPS_LAT=95\nGPS_LON=-4\nUTC=-20\nGPS_NS=n\nGPS_EW=E\n[AudioBind]\nBindToIndex=77\n")
+                                                     << "211000001|021100001|1|89|0|-12|S|E|1|1|0"
+                                                     << "89|000|-12";
         QTest::newRow("negative mode selects nothing")
             << QByteArray("[radio]\nmode=-3\n[gps_setup]\nGPS_EW=e\n") << "002341001|002340001|-1|41|9|0|N|W|0|0|0"
             << "41|9|0";
@@ -125,8 +123,9 @@ private slots:
         QTest::addColumn<QByteArray>("after");
         QTest::newRow("no file: created with the dialog's values")
             << QByteArray("<none>")
-            << QByteArray("[radio]\nmmsi=002341001\ngroup=002340001\nmode=0\nposition=0\nshow_radio=0\n\n"
-                          "[gps_setup]\ngps_lat=41\ngps_lon=9\nutc=0\ngps_NS=N\ngps_EW=E\n\n[AudioBind]\nBindToIndex=0\n");
+            << QByteArray(
+                   "[radio]\nmmsi=002341001\ngroup=002340001\nmode=0\nposition=0\nshow_radio=0\n\n"
+                   "[gps_setup]\ngps_lat=41\ngps_lon=9\nutc=0\ngps_NS=N\ngps_EW=E\n\n[AudioBind]\nBindToIndex=0\n");
         QTest::newRow("existing spellings updated, comments kept")
             << QByteArray("; classroom 3\r\n[radio]\r\nmmsi=211000001\r\ngroup=021100001\r\nmode=-3\r\ndistressed=1\r\n"
                           "[gps_setup]\r\nGPS_LAT=95\r\nGPS_LON=12\r\nUTC=2\r\nGPS_NS=n\r\nGPS_EW=W\r\n")
@@ -175,21 +174,24 @@ private slots:
     {
         writeIni("[radio]\nmmsi=211000001\n");
         ModalScript script;
-        const QString problems = runSetup(script, [&](SetupDialog &d) {
-            [&] {
-                d.groupEdit->setFocus();
-                d.groupEdit->selectAll();
-                QTest::keyClicks(d.groupEdit, "ab12"); // the leading 0 is fixed; letters are refused
-                QCOMPARE(d.groupEdit->text(), QString("012"));
-                QVERIFY(!d.groupEdit->isComplete());
-                d.saveButton->click();
-                QVERIFY(d.isVisible()); // refused: nothing written, the dialog stays
-                QTest::keyClick(d.groupEdit, Qt::Key_Escape);
-                QCOMPARE(d.groupEdit->text(), QString("002340001"));
-                QVERIFY(d.isVisible());
-            }();
-            return int(QDialog::Rejected);
-        }, {MaskEdit::refusalText()});
+        const QString problems =
+            runSetup(script,
+                     [&](SetupDialog &d) {
+                         [&] {
+                             d.groupEdit->setFocus();
+                             d.groupEdit->selectAll();
+                             QTest::keyClicks(d.groupEdit, "ab12"); // the leading 0 is fixed; letters are refused
+                             QCOMPARE(d.groupEdit->text(), QString("012"));
+                             QVERIFY(!d.groupEdit->isComplete());
+                             d.saveButton->click();
+                             QVERIFY(d.isVisible()); // refused: nothing written, the dialog stays
+                             QTest::keyClick(d.groupEdit, Qt::Key_Escape);
+                             QCOMPARE(d.groupEdit->text(), QString("002340001"));
+                             QVERIFY(d.isVisible());
+                         }();
+                         return int(QDialog::Rejected);
+                     },
+                     {MaskEdit::refusalText()});
         QVERIFY2(problems.isEmpty(), qPrintable(problems));
         QCOMPARE(readIni(), QByteArray("[radio]\nmmsi=211000001\n"));
     }
@@ -202,11 +204,13 @@ private slots:
         ModalScript script;
         script.message("File quillet.ini not found !");
         bool stillOpen = false;
-        const QString problems = runSetup(script, [&](SetupDialog &d) {
-            d.saveButton->click();
-            stillOpen = d.isVisible();
-            return int(QDialog::Rejected);
-        }, {"Unable to write to " + m_path});
+        const QString problems = runSetup(script,
+                                          [&](SetupDialog &d) {
+                                              d.saveButton->click();
+                                              stillOpen = d.isVisible();
+                                              return int(QDialog::Rejected);
+                                          },
+                                          {"Unable to write to " + m_path});
         m_path.clear();
         QVERIFY2(problems.isEmpty(), qPrintable(problems));
         QVERIFY(stillOpen);

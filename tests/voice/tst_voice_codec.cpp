@@ -1,8 +1,8 @@
 #include "Tone.h"
-#include "voice/VoiceReceiver.h"
 #include "voice/GsmCodec.h"
-#include "voice/VoicePacket.h"
 #include "voice/GsmCodecStage.h"
+#include "voice/VoicePacket.h"
+#include "voice/VoiceReceiver.h"
 
 #include <QRandomGenerator>
 #include <QSignalSpy>

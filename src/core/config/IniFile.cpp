@@ -5,22 +5,21 @@
 #include <QStringDecoder>
 #include <cerrno>
 #include <fcntl.h>
+#include <limits>
 #include <sys/stat.h>
 #include <unistd.h>
-#include <limits>
 #include <vector>
 
 IniWriteError::IniWriteError(const QString &path)
     : std::runtime_error(QStringLiteral("Unable to write to %1").arg(path).toStdString())
-{
-}
+{}
 
 namespace {
 
 struct Line
 {
-    QByteArray raw;     // the line's bytes without its ending
-    QString text;       // decoded
+    QByteArray raw; // the line's bytes without its ending
+    QString text;   // decoded
 };
 
 struct Document
@@ -104,9 +103,9 @@ bool sameName(const QString &a, const QString &b)
 
 struct Position
 {
-    qsizetype section = -1;  // index of the section header line
+    qsizetype section = -1;    // index of the section header line
     qsizetype sectionEnd = -1; // one past the section's last line
-    qsizetype key = -1;      // index of the key's line
+    qsizetype key = -1;        // index of the key's line
 };
 
 Position find(const Document &doc, const QString &section, const QString &key)
@@ -124,8 +123,7 @@ Position find(const Document &doc, const QString &section, const QString &key)
             continue;
         }
         QString k;
-        if (pos.section >= 0 && pos.key < 0 && splitEntry(doc.lines[i].text, &k, nullptr)
-            && sameName(k, key))
+        if (pos.section >= 0 && pos.key < 0 && splitEntry(doc.lines[i].text, &k, nullptr) && sameName(k, key))
             pos.key = i;
     }
     if (pos.section >= 0)
@@ -136,8 +134,7 @@ Position find(const Document &doc, const QString &section, const QString &key)
 QString unquote(const QString &value)
 {
     if (value.size() >= 2
-        && ((value.startsWith(u'"') && value.endsWith(u'"'))
-            || (value.startsWith(u'\'') && value.endsWith(u'\''))))
+        && ((value.startsWith(u'"') && value.endsWith(u'"')) || (value.startsWith(u'\'') && value.endsWith(u'\''))))
         return value.mid(1, value.size() - 2);
     return value;
 }
@@ -182,10 +179,7 @@ bool replaceFile(const QString &path, const QByteArray &data)
 
 } // namespace
 
-IniFile::IniFile(const QString &path, const QString &defaultSection)
-    : m_path(path), m_section(defaultSection)
-{
-}
+IniFile::IniFile(const QString &path, const QString &defaultSection) : m_path(path), m_section(defaultSection) {}
 
 bool IniFile::exists() const
 {

@@ -9,8 +9,8 @@ using namespace dsc::words;
 namespace ack_builder {
 
 namespace {
-OutgoingCall reply(const LogRow &row, const QString &stationMmsi, QLatin1StringView format,
-                   QLatin1StringView category, QLatin1StringView info, const QString &channel, DscWriter writer)
+OutgoingCall reply(const LogRow &row, const QString &stationMmsi, QLatin1StringView format, QLatin1StringView category,
+                   QLatin1StringView info, const QString &channel, DscWriter writer)
 {
     OutgoingCall out;
     DscCall &c = out.call;
@@ -27,7 +27,8 @@ OutgoingCall reply(const LogRow &row, const QString &stationMmsi, QLatin1StringV
 
 OutgoingCall distress_ack(const LogRow &row, const QString &stationMmsi)
 {
-    OutgoingCall out = reply(row, stationMmsi, AllShipsFormat, Distress, DistAck, QStringLiteral("16"), DscWriter::Full);
+    OutgoingCall out =
+        reply(row, stationMmsi, AllShipsFormat, Distress, DistAck, QStringLiteral("16"), DscWriter::Full);
     DscCall &c = out.call;
     c.DANGER = row.cell(LogColumn::RawNature);
     c.LATD = row.cell(LogColumn::RawLatitudeDegrees);

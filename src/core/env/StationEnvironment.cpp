@@ -14,8 +14,7 @@ StationEnvironment::StationEnvironment()
     : m_generator(quint32(QDateTime::currentMSecsSinceEpoch())),
       m_programFolder(folderText(QCoreApplication::applicationDirPath())),
       m_startFolder(folderText(QDir::currentPath()))
-{
-}
+{}
 
 QDateTime StationEnvironment::now() const
 {

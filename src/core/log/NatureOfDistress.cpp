@@ -5,10 +5,10 @@
 
 namespace {
 constexpr std::array<QLatin1StringView, 12> Natures{
-    QLatin1StringView("-"),         QLatin1StringView("UNDESIGNATED"), QLatin1StringView("FIRE"),
-    QLatin1StringView("FLOODING"),  QLatin1StringView("COLLISION"),    QLatin1StringView("GROUNDING"),
-    QLatin1StringView("CAPSIZING"), QLatin1StringView("SINKING"),      QLatin1StringView("ADRIFT"),
-    QLatin1StringView("ABANDONING"), QLatin1StringView("PIRACY"),      QLatin1StringView("MOB")};
+    QLatin1StringView("-"),          QLatin1StringView("UNDESIGNATED"), QLatin1StringView("FIRE"),
+    QLatin1StringView("FLOODING"),   QLatin1StringView("COLLISION"),    QLatin1StringView("GROUNDING"),
+    QLatin1StringView("CAPSIZING"),  QLatin1StringView("SINKING"),      QLatin1StringView("ADRIFT"),
+    QLatin1StringView("ABANDONING"), QLatin1StringView("PIRACY"),       QLatin1StringView("MOB")};
 } // namespace
 
 QString nature_text(const QString &danger)

@@ -57,7 +57,7 @@ void UdpClient::send(const QString &host, quint16 port, const QString &text)
         }
         if (address.isNull())
             throw SocketError(info.error() != QHostInfo::NoError ? info.errorString()
-                                                                  : QStringLiteral("Host not found: %1").arg(host));
+                                                                 : QStringLiteral("Host not found: %1").arg(host));
     }
     write(ascii_encode(text), address, port);
 }

@@ -15,7 +15,6 @@ public:
     QPushButton *transmitButton = nullptr;
     QPushButton *quitButton = nullptr;
 
-
 protected:
     AckDialog(QWidget *owner, const QSize &clientSize);
 

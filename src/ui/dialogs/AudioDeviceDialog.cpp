@@ -94,7 +94,8 @@ AudioDeviceDialog::AudioDeviceDialog(QWidget *parent) : QDialog(parent)
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(driverBox, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (index == 1) {
-            modal::show_message(QStringLiteral("Codec plug-in libraries are not available; the built-in codecs are used."));
+            modal::show_message(
+                QStringLiteral("Codec plug-in libraries are not available; the built-in codecs are used."));
             driverBox->setCurrentIndex(0);
         }
     });
@@ -131,8 +132,9 @@ void AudioDeviceDialog::showChoice(const AudioDeviceChoice &c)
     codecBox->setCurrentIndex(0);
     silenceBox->setCurrentIndex(0);
     const int f = recordingFormatBox->findData(AudioDeviceChoice::formatText(c.recording));
-    recordingFormatBox->setCurrentIndex(
-        f >= 0 ? f : recordingFormatBox->findData(AudioDeviceChoice::formatText(AudioDeviceChoice::defaultRecordingFormat())));
+    recordingFormatBox->setCurrentIndex(f >= 0 ? f
+                                               : recordingFormatBox->findData(AudioDeviceChoice::formatText(
+                                                   AudioDeviceChoice::defaultRecordingFormat())));
 }
 
 AudioDeviceChoice AudioDeviceDialog::chosen() const
@@ -178,11 +180,10 @@ void AudioDeviceDialog::openSoundSettings()
         const QString path = QStandardPaths::findExecutable(QLatin1String(program));
         if (path.isEmpty())
             continue;
-        const QStringList args = QLatin1String(program) == QLatin1String("gnome-control-center")
-                                     ? QStringList{QStringLiteral("sound")}
-                                     : QLatin1String(program) == QLatin1String("systemsettings")
-                                           ? QStringList{QStringLiteral("kcm_pulseaudio")}
-                                           : QStringList{};
+        const QStringList args =
+            QLatin1String(program) == QLatin1String("gnome-control-center") ? QStringList{QStringLiteral("sound")}
+            : QLatin1String(program) == QLatin1String("systemsettings") ? QStringList{QStringLiteral("kcm_pulseaudio")}
+                                                                        : QStringList{};
         if (QProcess::startDetached(path, args))
             return;
     }

@@ -4,8 +4,7 @@
 
 #include <QLabel>
 
-DistressAckDialog::DistressAckDialog(QWidget *owner, const LogRow &row)
-    : AckDialog(owner, QSize(368, 225)), m_row(row)
+DistressAckDialog::DistressAckDialog(QWidget *owner, const LogRow &row) : AckDialog(owner, QSize(368, 225)), m_row(row)
 {
     setObjectName(QStringLiteral("frmDistress"));
     frame = addGroup("GroupBox1", QStringLiteral(" Distress DSC Acknowledgement"), QRect(8, 8, 352, 164));

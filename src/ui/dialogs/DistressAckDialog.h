@@ -12,8 +12,8 @@ public:
     DistressAckDialog(QWidget *owner, const LogRow &row);
 
     QGroupBox *frame = nullptr;
-    QLabel *distressedIdLabel = nullptr, *natureLabel = nullptr, *latitudeLabel = nullptr,
-           *longitudeLabel = nullptr, *timeLabel = nullptr;
+    QLabel *distressedIdLabel = nullptr, *natureLabel = nullptr, *latitudeLabel = nullptr, *longitudeLabel = nullptr,
+           *timeLabel = nullptr;
 
 protected:
     void prepareToShow() override;

@@ -1,7 +1,7 @@
 #include "DistressAlertDialog.h"
 
-#include "ui/widgets/RadioGroup.h"
 #include "ui/look/StationFont.h"
+#include "ui/widgets/RadioGroup.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -23,13 +23,13 @@ DistressAlertDialog::DistressAlertDialog(QWidget *owner) : FixedDialog(owner, QS
     warningLine1 = label("Label1", QStringLiteral("This function will simulate a DSC DISTRESS ALARM"), 22);
     warningLine2 = label("Label2", QStringLiteral("trasmitted from a distressed ship in your sea region."), 44);
 
-    natureGroup = new RadioGroup(QStringLiteral(" Nature of distress "),
-                                 {QStringLiteral("Undesignated"), QStringLiteral("Fire / Explosion"),
-                                  QStringLiteral("Flooding"), QStringLiteral("Collision"), QStringLiteral("Grounding"),
-                                  QStringLiteral("Capsizing"), QStringLiteral("Sinking"), QStringLiteral("Adrift"),
-                                  QStringLiteral("Abandoning"), QStringLiteral("Piracy"),
-                                  QStringLiteral("Man Over Board")},
-                                 3, this);
+    natureGroup =
+        new RadioGroup(QStringLiteral(" Nature of distress "),
+                       {QStringLiteral("Undesignated"), QStringLiteral("Fire / Explosion"), QStringLiteral("Flooding"),
+                        QStringLiteral("Collision"), QStringLiteral("Grounding"), QStringLiteral("Capsizing"),
+                        QStringLiteral("Sinking"), QStringLiteral("Adrift"), QStringLiteral("Abandoning"),
+                        QStringLiteral("Piracy"), QStringLiteral("Man Over Board")},
+                       3, this);
     natureGroup->setObjectName(QStringLiteral("RadioGroup1"));
     natureGroup->setGeometry(8, 90, 386, 176);
     natureGroup->setItemIndex(0);

@@ -22,5 +22,4 @@ public:
 
     // "01" to "11" for the selected nature.
     QString natureCode() const;
-
 };

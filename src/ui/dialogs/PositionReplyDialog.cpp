@@ -10,10 +10,11 @@ PositionReplyDialog::PositionReplyDialog(QWidget *owner, std::function<PositionF
     setObjectName(QStringLiteral("frmPositionAck"));
     warningFrame = addGroup("GroupBox1", QStringLiteral(" WARNING "), QRect(8, 8, 386, 74));
     const QFont font = station_font_px(13);
-    warningLine1 = addLabel(warningFrame, "Label1", QStringLiteral("This function will simulate a DSC POSITION ACKNOWLEDGE"),
-                      font, QRect(10, 22, 370, 20));
+    warningLine1 =
+        addLabel(warningFrame, "Label1", QStringLiteral("This function will simulate a DSC POSITION ACKNOWLEDGE"), font,
+                 QRect(10, 22, 370, 20));
     warningLine2 = addLabel(warningFrame, "Label2", QStringLiteral("trasmitted from a ship in your sea region."), font,
-                      QRect(10, 44, 370, 20));
+                            QRect(10, 44, 370, 20));
     positionFrame = addGroup("GroupBox2", QStringLiteral(" Simulated Position"), QRect(8, 90, 386, 120));
     const QFont mono = station_mono_font_px(16);
     latitudeLabel = addLabel(positionFrame, "Label3", QStringLiteral("Latitude : "), mono, QRect(12, 24, 362, 24));
@@ -27,8 +28,8 @@ void PositionReplyDialog::prepareToShow()
     const QChar degree(0x00B0);
     const PositionFix &p = m_fix;
     latitudeLabel->setText(QStringLiteral("Latitude  :  ") + p.latd.str() + degree + p.latm.str() + u'.' + p.latc.str()
-                    + p.ns.str());
+                           + p.ns.str());
     longitudeLabel->setText(QStringLiteral("Longitude : ") + p.lond.str() + degree + p.lonm.str() + u'.' + p.lonc.str()
-                    + p.ew.str());
+                            + p.ew.str());
     timeLabel->setText(QStringLiteral("Time      :  ") + p.time.str());
 }

@@ -16,7 +16,8 @@ public:
     const PositionFix &fix() const { return m_fix; }
 
     QGroupBox *warningFrame = nullptr, *positionFrame = nullptr;
-    QLabel *warningLine1 = nullptr, *warningLine2 = nullptr, *latitudeLabel = nullptr, *longitudeLabel = nullptr, *timeLabel = nullptr;
+    QLabel *warningLine1 = nullptr, *warningLine2 = nullptr, *latitudeLabel = nullptr, *longitudeLabel = nullptr,
+           *timeLabel = nullptr;
 
 protected:
     void prepareToShow() override;

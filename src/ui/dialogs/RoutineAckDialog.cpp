@@ -1,7 +1,7 @@
 #include "RoutineAckDialog.h"
 
-#include "ui/widgets/RadioGroup.h"
 #include "ui/look/StationFont.h"
+#include "ui/widgets/RadioGroup.h"
 
 #include <QButtonGroup>
 #include <QLabel>
@@ -12,14 +12,13 @@ namespace {
 const QStringList channels{"16", "09", "72", "77", "80", "84"};
 }
 
-RoutineAckDialog::RoutineAckDialog(QWidget *owner, const LogRow &row)
-    : AckDialog(owner, QSize(400, 276)), m_row(row)
+RoutineAckDialog::RoutineAckDialog(QWidget *owner, const LogRow &row) : AckDialog(owner, QSize(400, 276)), m_row(row)
 {
     setObjectName(QStringLiteral("frmRoutineAck"));
     frame = addGroup("GroupBox1", QStringLiteral(" DSC Routine Acknowledgement "), QRect(8, 8, 384, 146));
     const QFont font = station_font_px(13);
     titleLabel = addLabel(frame, "Label1", QStringLiteral("Transmit an Individual Routine Acknowledgement"), font,
-                      QRect(12, 22, 360, 20));
+                          QRect(12, 22, 360, 20));
     mmsiLabel = addLabel(frame, "Label2", QStringLiteral("To MMSI    :"), font, QRect(12, 48, 360, 20));
     channelLabel = addLabel(frame, "Label3", QStringLiteral("TP channel :"), font, QRect(12, 72, 360, 20));
     ableButton = new QRadioButton(QStringLiteral("Able to Comply"), frame);

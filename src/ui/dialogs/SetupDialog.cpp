@@ -1,13 +1,13 @@
 #include "SetupDialog.h"
 
+#include "core/config/IniFile.h"
 #include "core/config/SettingsKeys.h"
 #include "core/config/StationSettings.h"
-#include "core/config/IniFile.h"
 #include "core/net/LocalAddresses.h"
-#include "ui/widgets/MaskEdit.h"
 #include "ui/Modal.h"
 #include "ui/look/Pictures.h"
 #include "ui/look/StationFont.h"
+#include "ui/widgets/MaskEdit.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -67,13 +67,12 @@ QLabel *plainLabel(const QString &text, QWidget *parent)
 
 } // namespace
 
-SetupDialog::SetupDialog(const QString &settingsPath, QWidget *parent)
-    : QDialog(parent), m_settingsPath(settingsPath)
+SetupDialog::SetupDialog(const QString &settingsPath, QWidget *parent) : QDialog(parent), m_settingsPath(settingsPath)
 {
     setObjectName(QStringLiteral("FrmSetup"));
     setWindowTitle(QStringLiteral("Quillet Configuration Tool"));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
-                   | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint);
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+                   | Qt::WindowStaysOnTopHint);
     setFixedSize(ClientWidth, ClientHeight);
     setFont(station_font(8));
     setAutoFillBackground(true);
@@ -82,13 +81,15 @@ SetupDialog::SetupDialog(const QString &settingsPath, QWidget *parent)
     setPalette(p);
 
     stationFrame = group(this, "GroupBox4", QStringLiteral(" QUILLET "), QRect(8, 6, 250, 154), true);
-    mmsiFrame = child(stationFrame, new QGroupBox(QStringLiteral(" MMSI "), stationFrame), "GroupBox1", QRect(10, 20, 230, 60));
+    mmsiFrame =
+        child(stationFrame, new QGroupBox(QStringLiteral(" MMSI "), stationFrame), "GroupBox1", QRect(10, 20, 230, 60));
     mmsiEdit = new MaskEdit(QStringLiteral("999999999;*"), mmsiFrame);
     mmsiEdit->setObjectName(QStringLiteral("mask_mmsi"));
     mmsiEdit->setGeometry(12, 22, 206, 26);
     mmsiEdit->setFont(boldFont(mmsiEdit));
     mmsiEdit->setAccessibleName(QStringLiteral("MMSI"));
-    groupFrame = child(stationFrame, new QGroupBox(QStringLiteral(" GROUP MMSI "), stationFrame), "GroupBox2", QRect(10, 86, 230, 60));
+    groupFrame = child(stationFrame, new QGroupBox(QStringLiteral(" GROUP MMSI "), stationFrame), "GroupBox2",
+                       QRect(10, 86, 230, 60));
     groupEdit = new MaskEdit(QStringLiteral("\\099999999;*"), groupFrame);
     groupEdit->setObjectName(QStringLiteral("Mask_group"));
     groupEdit->setGeometry(12, 22, 206, 26);
@@ -96,16 +97,20 @@ SetupDialog::SetupDialog(const QString &settingsPath, QWidget *parent)
     groupEdit->setAccessibleName(QStringLiteral("GROUP MMSI"));
 
     modeFrame = group(this, "GRoupMode", QStringLiteral(" SIM MODE"), QRect(8, 166, 250, 76), true);
-    modeStandAlone = child(modeFrame, new QRadioButton(QStringLiteral("Stand-alone mode"), modeFrame), "GRoupMode_0", QRect(12, 22, 220, 22));
-    modeNetwork = child(modeFrame, new QRadioButton(QStringLiteral("Network mode"), modeFrame), "GRoupMode_1", QRect(12, 46, 220, 22));
+    modeStandAlone = child(modeFrame, new QRadioButton(QStringLiteral("Stand-alone mode"), modeFrame), "GRoupMode_0",
+                           QRect(12, 22, 220, 22));
+    modeNetwork = child(modeFrame, new QRadioButton(QStringLiteral("Network mode"), modeFrame), "GRoupMode_1",
+                        QRect(12, 46, 220, 22));
     modeGroup = new QButtonGroup(this);
     modeGroup->addButton(modeStandAlone, 0);
     modeGroup->addButton(modeNetwork, 1);
     modeStandAlone->setChecked(true);
 
     optionsFrame = group(this, "GroupOptions", QStringLiteral(" OPTIONS "), QRect(8, 248, 250, 46), true);
-    savePositionBox = child(optionsFrame, new QCheckBox(QStringLiteral("Save Screen Pos."), optionsFrame), "chk_position", QRect(12, 18, 130, 22));
-    showRadioBox = child(optionsFrame, new QCheckBox(QStringLiteral("Show Radio"), optionsFrame), "chk_radio", QRect(146, 18, 96, 22));
+    savePositionBox = child(optionsFrame, new QCheckBox(QStringLiteral("Save Screen Pos."), optionsFrame),
+                            "chk_position", QRect(12, 18, 130, 22));
+    showRadioBox = child(optionsFrame, new QCheckBox(QStringLiteral("Show Radio"), optionsFrame), "chk_radio",
+                         QRect(146, 18, 96, 22));
 
     gpsFrame = group(this, "GroupBox8", QStringLiteral("  GPS SETUP "), QRect(266, 6, 497, 236), true);
     auto bar = [](QGroupBox *box, const char *name, int min, int max) {
@@ -114,19 +119,28 @@ SetupDialog::SetupDialog(const QString &settingsPath, QWidget *parent)
         sb->setValue(0);
         return sb;
     };
-    latitudeFrame = child(gpsFrame, new QGroupBox(QStringLiteral(" Latitude  "), gpsFrame), "GroupBox9", QRect(10, 20, 477, 66));
+    latitudeFrame =
+        child(gpsFrame, new QGroupBox(QStringLiteral(" Latitude  "), gpsFrame), "GroupBox9", QRect(10, 20, 477, 66));
     latitudeBar = bar(latitudeFrame, "SB_Latitude", 0, 89);
-    latitudeValue = child(latitudeFrame, plainLabel(QStringLiteral("00"), latitudeFrame), "lbl_Latitude", QRect(320, 26, 40, 18));
-    northButton = child(latitudeFrame, new QRadioButton(QStringLiteral("North"), latitudeFrame), "RB_Nord", QRect(366, 26, 54, 20));
-    southButton = child(latitudeFrame, new QRadioButton(QStringLiteral("South"), latitudeFrame), "RB_Sud", QRect(420, 26, 54, 20));
+    latitudeValue =
+        child(latitudeFrame, plainLabel(QStringLiteral("00"), latitudeFrame), "lbl_Latitude", QRect(320, 26, 40, 18));
+    northButton = child(latitudeFrame, new QRadioButton(QStringLiteral("North"), latitudeFrame), "RB_Nord",
+                        QRect(366, 26, 54, 20));
+    southButton = child(latitudeFrame, new QRadioButton(QStringLiteral("South"), latitudeFrame), "RB_Sud",
+                        QRect(420, 26, 54, 20));
 
-    longitudeFrame = child(gpsFrame, new QGroupBox(QStringLiteral(" Longitude "), gpsFrame), "GroupBox10", QRect(10, 90, 477, 66));
+    longitudeFrame =
+        child(gpsFrame, new QGroupBox(QStringLiteral(" Longitude "), gpsFrame), "GroupBox10", QRect(10, 90, 477, 66));
     longitudeBar = bar(longitudeFrame, "SB_longitude", 0, 179);
-    longitudeValue = child(longitudeFrame, plainLabel(QStringLiteral("000"), longitudeFrame), "lbl_longitude", QRect(320, 26, 40, 18));
-    westButton = child(longitudeFrame, new QRadioButton(QStringLiteral("West"), longitudeFrame), "RB_ovest", QRect(366, 26, 54, 20));
-    eastButton = child(longitudeFrame, new QRadioButton(QStringLiteral("East"), longitudeFrame), "RB_est", QRect(420, 26, 54, 20));
+    longitudeValue = child(longitudeFrame, plainLabel(QStringLiteral("000"), longitudeFrame), "lbl_longitude",
+                           QRect(320, 26, 40, 18));
+    westButton = child(longitudeFrame, new QRadioButton(QStringLiteral("West"), longitudeFrame), "RB_ovest",
+                       QRect(366, 26, 54, 20));
+    eastButton = child(longitudeFrame, new QRadioButton(QStringLiteral("East"), longitudeFrame), "RB_est",
+                       QRect(420, 26, 54, 20));
 
-    utcFrame = child(gpsFrame, new QGroupBox(QStringLiteral(" UTC Diff."), gpsFrame), "GroupBox5", QRect(10, 160, 477, 66));
+    utcFrame =
+        child(gpsFrame, new QGroupBox(QStringLiteral(" UTC Diff."), gpsFrame), "GroupBox5", QRect(10, 160, 477, 66));
     auto *minus = child(utcFrame, plainLabel(QStringLiteral("-12"), utcFrame), "lbl_utc_min", QRect(12, 22, 30, 18));
     Q_UNUSED(minus)
     utcBar = child(utcFrame, new QScrollBar(Qt::Horizontal, utcFrame), "SB_UTC_DIFF", QRect(42, 22, 260, 18));
@@ -137,7 +151,8 @@ SetupDialog::SetupDialog(const QString &settingsPath, QWidget *parent)
     utcValue = child(utcFrame, plainLabel(QStringLiteral("0"), utcFrame), "lbl_utc_diff", QRect(160, 42, 40, 18));
 
     networkFrame = group(this, "GroupBox3", QStringLiteral(" Network "), QRect(266, 248, 497, 46), true);
-    auto *bindLabel = child(networkFrame, plainLabel(QStringLiteral("Bind To:"), networkFrame), "lbl_bind", QRect(12, 18, 60, 20));
+    auto *bindLabel =
+        child(networkFrame, plainLabel(QStringLiteral("Bind To:"), networkFrame), "lbl_bind", QRect(12, 18, 60, 20));
     bindAddressBox = child(networkFrame, new QComboBox(networkFrame), "ComboBox1", QRect(76, 16, 200, 24));
     bindAddressBox->setEditable(true);
     bindAddressBox->setInsertPolicy(QComboBox::NoInsert);
@@ -292,8 +307,10 @@ void SetupDialog::save()
         ini.writeInteger(keys::Gps, keys::LatitudeWrite, latitudeBar->value());
         ini.writeInteger(keys::Gps, keys::LongitudeWrite, longitudeBar->value());
         ini.writeInteger(keys::Gps, keys::Utc, utcBar->value());
-        ini.writeString(keys::Gps, keys::NorthSouthWrite, northButton->isChecked() ? QStringLiteral("N") : QStringLiteral("S"));
-        ini.writeString(keys::Gps, keys::EastWestWrite, eastButton->isChecked() ? QStringLiteral("E") : QStringLiteral("W"));
+        ini.writeString(keys::Gps, keys::NorthSouthWrite,
+                        northButton->isChecked() ? QStringLiteral("N") : QStringLiteral("S"));
+        ini.writeString(keys::Gps, keys::EastWestWrite,
+                        eastButton->isChecked() ? QStringLiteral("E") : QStringLiteral("W"));
         ini.writeInteger(keys::Radio, keys::RestorePosition, savePositionBox->isChecked() ? 1 : 0);
         ini.writeInteger(keys::Radio, keys::ShowRadio, showRadioBox->isChecked() ? 1 : 0);
         ini.writeInteger(keys::AudioBind, keys::BindToIndex,

@@ -27,7 +27,8 @@ QPixmap radio(const QSize &size)
     // Display.
     p.setBrush(QColor(150, 210, 170));
     p.drawRoundedRect(QRectF(case_.left() + case_.width() * 0.12, case_.top() + case_.height() * 0.08,
-                             case_.width() * 0.76, case_.height() * 0.22), 3, 3);
+                             case_.width() * 0.76, case_.height() * 0.22),
+                      3, 3);
     p.setPen(QColor(20, 60, 30));
     QFont font = p.font();
     font.setPixelSize(qMax(6, int(case_.height() * 0.14)));
@@ -41,8 +42,8 @@ QPixmap radio(const QSize &size)
     for (int r = 0; r < 3; ++r)
         for (int c = 0; c < 3; ++c)
             p.drawEllipse(QRectF(case_.left() + case_.width() * (0.17 + c * 0.25),
-                                 case_.top() + case_.height() * (0.42 + r * 0.16),
-                                 case_.width() * 0.16, case_.width() * 0.16));
+                                 case_.top() + case_.height() * (0.42 + r * 0.16), case_.width() * 0.16,
+                                 case_.width() * 0.16));
     return pixmap;
 }
 

@@ -30,7 +30,8 @@ QFont station_font_px(int pixelSize, bool bold)
 QFont station_mono_font_px(int pixelSize)
 {
     QFont font;
-    font.setFamilies({QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"), QStringLiteral("DejaVu Sans Mono")});
+    font.setFamilies(
+        {QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"), QStringLiteral("DejaVu Sans Mono")});
     font.setStyleHint(QFont::Monospace);
     font.setPixelSize(pixelSize);
     return font;

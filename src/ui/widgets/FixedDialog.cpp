@@ -7,7 +7,8 @@
 FixedDialog::FixedDialog(QWidget *owner, const QSize &clientSize, TitleButtons buttons) : QDialog(owner)
 {
     setWindowTitle(QStringLiteral("DSC Quillet"));
-    Qt::WindowFlags flags = Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+    Qt::WindowFlags flags =
+        Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
     if (buttons == CloseButton)
         flags |= Qt::WindowCloseButtonHint;
     setWindowFlags(flags);

@@ -63,8 +63,7 @@ void paintMarker(QPainter *painter, const QRect &cell, const LogMarker &marker)
 
 } // namespace
 
-void GridMarkerDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option,
-                               const QModelIndex &index) const
+void GridMarkerDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const
 {
     const int gridRow = index.row() + 1;
     QColor background = index.data(MessageGridModel::RowColourRole).value<QColor>();

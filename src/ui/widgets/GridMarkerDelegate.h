@@ -13,8 +13,7 @@ class GridMarkerDelegate : public QStyledItemDelegate
 public:
     explicit GridMarkerDelegate(MessageGrid *grid);
 
-    void paint(QPainter *painter, const QStyleOptionViewItem &option,
-               const QModelIndex &index) const override;
+    void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override;
 
 private:
     MessageGrid *m_grid;
