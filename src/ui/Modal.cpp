@@ -1,4 +1,6 @@
-#include "ui/Modal.h"
+#include "Modal.h"
+
+#include "UiLogging.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -42,6 +44,7 @@ QMessageBox::StandardButton message(QWidget *parent, QMessageBox::Icon icon, con
                                     const QString &title)
 {
     const QString caption = title.isEmpty() ? QApplication::applicationDisplayName() : title;
+    qCDebug(lcUi) << "message:" << text;
     if (current()) {
         Request request;
         request.parent = parent;

@@ -1,5 +1,6 @@
 #include "VoiceReceiver.h"
 
+#include "VoiceLogging.h"
 #include "VoicePacket.h"
 
 #include <QNetworkDatagram>
@@ -48,6 +49,7 @@ void VoiceReceiver::receive(const QByteArray &datagram)
     const std::optional<voice_packet::Parsed> packet = voice_packet::parse(datagram);
     if (!packet) {
         ++m_dropped;
+        qCDebug(lcVoice) << "dropped a voice datagram of" << datagram.size() << "bytes on port" << m_port;
         return;
     }
     ++m_received;

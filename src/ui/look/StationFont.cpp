@@ -1,4 +1,4 @@
-#include "ui/look/StationFont.h"
+#include "StationFont.h"
 
 #include <QStringList>
 
