@@ -81,9 +81,9 @@ void softwareLatency()
     VoiceReceiver receiver;
     GsmCodecStage decoder(GsmCodecStage::Decode);
     encoder.setConsumer(&sender);
-    sender.setPort("19300");
+    sender.setPort(19300);
     sender.setDestination(QHostAddress::LocalHost);
-    receiver.setPort("19300");
+    receiver.setPort(19300);
     receiver.setBindAddress("127.0.0.1");
     receiver.setConsumer(&decoder);
     receiver.open();

@@ -67,6 +67,11 @@ MainWindow::MainWindow(StationEnvironment environment, QWidget *parent)
     connect(m_radioPage->library(), &MessageLibraryPanel::playerStatus, this,
             [this](const QString &status) { setStatusText(3, status); });
 
+    connect(&m_station->transport(), &DscTransport::datagramsDropped, this, [this](quint64 total) {
+        statusBar()->setToolTip(
+            QStringLiteral("%1 calls were lost: they came faster than the station could log them.").arg(total));
+    });
+
     // The client area is fixed; the menu bar sits above it.
     setFixedSize(ClientWidth, ClientHeight + menuBar()->sizeHint().height());
 

@@ -131,7 +131,8 @@ void MessageLibraryPanel::play()
     QString path;
     if (!requireSelection(&path))
         return;
-    m_engine.playFile(path);
+    if (!m_engine.playFile(path))
+        return refuse(path);
     setBusy(true);
     playerTimer->start();
 }
@@ -141,10 +142,18 @@ void MessageLibraryPanel::transmit()
     QString path;
     if (!requireSelection(&path))
         return;
-    m_engine.transmitFile(path);
+    if (!m_engine.transmitFile(path))
+        return refuse(path);
     setBusy(true);
     emit pushToTalkAllowed(false);
     playerTimer->start();
+}
+
+void MessageLibraryPanel::refuse(const QString &path)
+{
+    const QString why = m_engine.fileError();
+    stop();
+    modal::show_error(QStringLiteral("Unable to play %1: %2").arg(path, why));
 }
 
 void MessageLibraryPanel::stop()

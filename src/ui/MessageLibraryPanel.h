@@ -60,6 +60,8 @@ signals:
 private:
     bool requireSelection(QString *path);
     void setBusy(bool busy);
+    // A file that cannot be played: the chains go back to rest and the user is told.
+    void refuse(const QString &path);
 
     VoiceEngine &m_engine;
     QString m_homeFolder;

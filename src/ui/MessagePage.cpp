@@ -112,6 +112,15 @@ MessagePage::MessagePage(Station &station, QWidget *parent) : QWidget(parent), m
 
     connect(m_grid, &MessageGrid::clickCell, this, &MessagePage::clickCell);
     connect(&station, &Station::callLogged, this, &MessagePage::callLogged);
+    connect(&station.log(), &MessageLog::rowsRemoved, this, [this](int count) {
+        m_selectedRow -= count;
+        // The row the buttons offered an answer to has left the log.
+        if (m_selectedRow < 0) {
+            m_selectedRow = -1;
+            for (QPushButton *b : m_ackButtons)
+                b->setEnabled(false);
+        }
+    });
 }
 
 void MessagePage::callLogged(int row)

@@ -119,7 +119,8 @@ void RadioPage::showStartChannel()
     // Without a channel table the display stays empty.
     channelLabel->setText(number ? QString::asprintf("%.2d", channel) : QString());
     modeLabel->setText(entry.mode);
-    m_engine.setPorts(m_station.receivePort(row), m_station.transmitPort(row));
+    const Station::VoicePorts ports = checkedPorts(row);
+    m_engine.setPorts(ports.receivePort(), ports.transmitPort());
 }
 
 void RadioPage::tuned(int row)
@@ -127,7 +128,24 @@ void RadioPage::tuned(int row)
     const ChannelEntry &entry = m_station.channels().row(row);
     channelLabel->setText(entry.channel);
     modeLabel->setText(entry.mode);
-    m_engine.tune(m_station.receivePort(row), m_station.transmitPort(row));
+    const Station::VoicePorts ports = checkedPorts(row);
+    m_engine.tune(ports.receivePort(), ports.transmitPort());
+}
+
+Station::VoicePorts RadioPage::checkedPorts(int row)
+{
+    const Station::VoicePorts ports = m_station.voicePorts(row);
+    // Said once: after that the station goes on, silent on such channels.
+    if (!ports.valid() && !m_portReported) {
+        m_portReported = true;
+        const qint64 bad = Station::VoicePorts::isPort(ports.receive) ? ports.transmit : ports.receive;
+        modal::show_error(QStringLiteral("Voice port %1 of channel row %2 is outside 1 to 65535: check base_port "
+                                         "in %3 and the port offsets in %4. The channel stays silent.")
+                              .arg(bad)
+                              .arg(row)
+                              .arg(m_station.settingsPath(), ChannelTable::resourceName()));
+    }
+    return ports;
 }
 
 void RadioPage::setBindAddresses(const QStringList &addresses, int index)

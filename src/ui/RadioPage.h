@@ -3,13 +3,14 @@
 #include <QWidget>
 #include <array>
 
+#include "core/station/Station.h"
+
 class MessageLibraryPanel;
 class QComboBox;
 class QGroupBox;
 class QLabel;
 class QPushButton;
 class QTimer;
-class Station;
 class VoiceEngine;
 
 // The "VHF Radio" page: the channel selector with its display, the console
@@ -46,6 +47,7 @@ protected:
 
 private:
     void tuned(int row);
+    Station::VoicePorts checkedPorts(int row);
     void voiceArrived();
     void checkVoiceStillArriving();
 
@@ -53,4 +55,5 @@ private:
     VoiceEngine &m_engine;
     MessageLibraryPanel *m_library = nullptr;
     int m_packetsSeen = 0;
+    bool m_portReported = false;
 };

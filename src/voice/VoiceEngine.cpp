@@ -37,9 +37,9 @@ VoiceEngine::VoiceEngine(QObject *parent)
     m_fileSource->setConsumer(m_resampler);
     m_resampler->setConsumer(m_fileSpeaker);
     onAudioThread([this] {
-        m_sender->setPort(QStringLiteral("17000"));
+        m_sender->setPort(17000);
         m_sender->setBindAddress(QStringLiteral("0.0.0.0"));
-        m_receiver->setPort(QStringLiteral("17016"));
+        m_receiver->setPort(17016);
     });
     connect(m_decoder, &AudioStage::dataAvailable, this, &VoiceEngine::voiceActivity, Qt::QueuedConnection);
 }
@@ -58,20 +58,20 @@ VoiceEngine::~VoiceEngine()
     m_thread->wait();
 }
 
-void VoiceEngine::onAudioThread(const std::function<void()> &work)
+void VoiceEngine::onAudioThread(const std::function<void()> &work) const
 {
     QMetaObject::invokeMethod(m_receiver, work, Qt::BlockingQueuedConnection);
 }
 
-void VoiceEngine::setPorts(int receivePort, int transmitPort)
+void VoiceEngine::setPorts(quint16 receivePort, quint16 transmitPort)
 {
     onAudioThread([=, this] {
-        m_receiver->setPort(QString::number(receivePort));
-        m_sender->setPort(QString::number(transmitPort));
+        m_receiver->setPort(receivePort);
+        m_sender->setPort(transmitPort);
     });
 }
 
-void VoiceEngine::tune(int receivePort, int transmitPort)
+void VoiceEngine::tune(quint16 receivePort, quint16 transmitPort)
 {
     m_receiver->close();
     setPorts(receivePort, transmitPort);
@@ -161,6 +161,13 @@ void VoiceEngine::closeAll()
     m_receiver->close();
     m_fileSource->close();
     m_fileSpeaker->close();
+}
+
+QString VoiceEngine::fileError() const
+{
+    QString error;
+    onAudioThread([&error, this] { error = m_fileSource->error(); });
+    return error;
 }
 
 bool VoiceEngine::isPlayingFile() const

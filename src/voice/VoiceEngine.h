@@ -31,10 +31,11 @@ public:
     explicit VoiceEngine(QObject *parent = nullptr);
     ~VoiceEngine() override;
 
-    // Ports of the channel's streams, used from their next opening.
-    void setPorts(int receivePort, int transmitPort);
+    // Ports of the channel's streams, used from their next opening; 0 keeps
+    // that stream closed.
+    void setPorts(quint16 receivePort, quint16 transmitPort);
     // Closes the receiver, sets both ports and opens the receiver again.
-    void tune(int receivePort, int transmitPort);
+    void tune(quint16 receivePort, quint16 transmitPort);
     // The receiver's local address ("0.0.0.0" or empty: every address),
     // used from its next opening.
     void setReceiveBindAddress(const QString &address);
@@ -54,8 +55,10 @@ public:
 
     // A WAV message on the loudspeaker, or on the channel in place of the
     // microphone; either ends by itself at the end of the file.
+    // False, and fileError() says why, when the file cannot be played.
     bool playFile(const QString &path);
     bool transmitFile(const QString &path);
+    QString fileError() const;
     // Ends either, links the chains back and opens the receiver again.
     void stopFile();
     bool isPlayingFile() const;
@@ -83,7 +86,7 @@ signals:
     void voiceActivity();
 
 private:
-    void onAudioThread(const std::function<void()> &work);
+    void onAudioThread(const std::function<void()> &work) const;
 
     QThread *m_thread;
     MicrophoneInput *m_microphone;

@@ -10,7 +10,11 @@ VoiceReceiver::VoiceReceiver(QObject *parent) : AudioStage(parent) {}
 
 bool VoiceReceiver::doOpen()
 {
+    // Port 0 would bind wherever the system likes, and hear nothing of the channel.
+    if (m_port == 0)
+        return false;
     m_received = 0;
+    m_locked = false;
     m_socket = new QUdpSocket(this);
     QHostAddress bind(QHostAddress::AnyIPv4);
     if (!m_bind.isEmpty() && m_bind != QLatin1String("0.0.0.0"))
@@ -52,6 +56,16 @@ void VoiceReceiver::receive(const QByteArray &datagram)
         qCDebug(lcVoice) << "dropped a voice datagram of" << datagram.size() << "bytes on port" << m_port;
         return;
     }
+    if (!m_clock.isValid())
+        m_clock.start();
+    const qint64 now = m_clock.elapsed();
+    if (m_locked && packet->stream != m_spurt && now - m_lastPacket < HoldMilliseconds) {
+        ++m_refused;
+        return;
+    }
+    m_locked = true;
+    m_spurt = packet->stream;
+    m_lastPacket = now;
     ++m_received;
     passOn({packet->blocks.join(), packet->format, packet->stream, packet->sequence});
 }

@@ -9,6 +9,8 @@ VoiceSender::VoiceSender(QObject *parent) : AudioStage(parent) {}
 
 bool VoiceSender::doOpen()
 {
+    if (m_port == 0)
+        return false;
     m_socket = new QUdpSocket(this);
     const QHostAddress bind = m_bind.isEmpty() ? QHostAddress(QHostAddress::AnyIPv4) : QHostAddress(m_bind);
     if (!m_socket->bind(bind, 0)) {

@@ -14,8 +14,9 @@ class VoiceSender : public AudioStage
 public:
     explicit VoiceSender(QObject *parent = nullptr);
 
-    QString port() const { return QString::number(m_port); }
-    void setPort(const QString &port) { m_port = quint16(port.toUInt()); }
+    // 0: no port; the sender does not open.
+    quint16 port() const { return m_port; }
+    void setPort(quint16 port) { m_port = port; }
     QString bindAddress() const { return m_bind; }
     void setBindAddress(const QString &address) { m_bind = address; }
     // 255.255.255.255 unless told otherwise (loopback benchmarks).

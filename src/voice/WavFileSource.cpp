@@ -22,10 +22,14 @@ WavFileSource::~WavFileSource()
 bool WavFileSource::doOpen()
 {
     SF_INFO info{};
+    m_error.clear();
     m_file = sf_open(QFile::encodeName(m_fileName).constData(), SFM_READ, &info);
-    if (!m_file)
+    if (!m_file) {
+        m_error = QString::fromLocal8Bit(sf_strerror(nullptr));
         return false;
+    }
     if (info.channels < 1 || info.channels > 8 || info.samplerate < 1000 || info.samplerate > 192000) {
+        m_error = QStringLiteral("%1 channels at %2 Hz cannot be played.").arg(info.channels).arg(info.samplerate);
         sf_close(m_file);
         m_file = nullptr;
         return false;

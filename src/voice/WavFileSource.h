@@ -22,6 +22,8 @@ public:
     void setFileName(const QString &name) { m_fileName = name; }
     // The stream's format, once open.
     StreamFormat format() const { return m_format; }
+    // Why the last opening failed.
+    QString error() const { return m_error; }
 
 protected:
     bool doOpen() override;
@@ -31,6 +33,7 @@ private:
     void tick();
 
     QString m_fileName;
+    QString m_error;
     StreamFormat m_format;
     sf_private_tag *m_file = nullptr;
     QTimer *m_timer = nullptr;

@@ -24,6 +24,13 @@ public:
         return *this;
     }
 
+    // A message whose text begins with prefix (the rest is the system's words).
+    ModalScript &messageStartingWith(const QString &prefix)
+    {
+        m_steps.push_back({prefix, nullptr, [](const modal::Request &) { return int(QMessageBox::Ok); }, true});
+        return *this;
+    }
+
     // The dialog must be of type D; act on it and return the result to use.
     template <typename D>
     ModalScript &dialog(std::function<int(D &)> act)
@@ -51,6 +58,7 @@ private:
         QString text;
         std::function<bool(QDialog *)> isDialog;
         std::function<int(const modal::Request &)> act;
+        bool prefix = false;
     };
 
     int answer(const modal::Request &r)
@@ -65,7 +73,8 @@ private:
         }
         Step step = m_steps.front();
         const bool matches =
-            r.dialog ? (step.isDialog && step.isDialog(r.dialog)) : (!step.isDialog && step.text == r.text);
+            r.dialog ? (step.isDialog && step.isDialog(r.dialog))
+                     : (!step.isDialog && (step.prefix ? r.text.startsWith(step.text) : step.text == r.text));
         if (!matches) {
             m_unexpected << QStringLiteral("unexpected %1").arg(what);
             return r.dialog ? int(QDialog::Rejected) : int(QMessageBox::Cancel);

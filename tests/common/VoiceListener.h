@@ -13,7 +13,7 @@ struct VoiceListener
     WavFileSink recorder;
     VoiceListener(quint16 port, const QString &file)
     {
-        receiver.setPort(QString::number(port));
+        receiver.setPort(port);
         receiver.setBindAddress("127.0.0.1");
         receiver.setConsumer(&decoder);
         decoder.setConsumer(&recorder);

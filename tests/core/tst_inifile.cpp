@@ -1,11 +1,14 @@
 #include "core/config/IniFile.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 class TestIniFile : public QObject
 {
@@ -71,6 +74,13 @@ private slots:
                                       << "name" << QString::fromUtf8("café") << -99;
         QTest::newRow("UTF-8 text") << QByteArray("[radio]\nname=caf\xc3\xa9\n") << "radio"
                                     << "name" << QString::fromUtf8("café") << -99;
+        QTest::newRow("NUL and control characters dropped") << QByteArray("[radio]\nmmsi=2741\0"
+                                                                          "11\x01"
+                                                                          "001\x7f\n",
+                                                                          25)
+                                                            << "radio"
+                                                            << "mmsi"
+                                                            << "274111001" << 274111001;
     }
     void read()
     {
@@ -114,6 +124,10 @@ private slots:
         QTest::newRow("last line without line end") << QByteArray("[radio]\nmmsi=1") << "radio"
                                                     << "MMSI"
                                                     << "2" << QByteArray("[radio]\nmmsi=2");
+        QTest::newRow("mixed line endings: each line keeps its own")
+            << QByteArray("[radio]\r\nmmsi=1\nmode=0\r\n") << "radio"
+            << "mmsi"
+            << "2" << QByteArray("[radio]\r\nmmsi=2\nmode=0\r\n");
         QTest::newRow("other lines keep their bytes")
             << QByteArray("; caf\xe9\n[radio]\nname=\xe9t\xe9\nmmsi=1\n") << "radio"
             << "mmsi"
@@ -175,6 +189,122 @@ private slots:
         QVERIFY(threw);
         QCOMPARE(contents(path), old);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"quillet.ini"});
+    }
+
+    void severalKeysInOneReplacement()
+    {
+        // Room for the file with one changed key, not with all of them: as one
+        // replacement, all or nothing.
+        QTemporaryDir dir;
+        const QString path = dir.filePath("quillet.ini");
+        const QByteArray old = "[radio]\nmmsi=274111001\n";
+        put(path, old);
+        QList<IniFile::Entry> entries;
+        for (int i = 0; i < 11; ++i)
+            entries.append({"gps_setup", QStringLiteral("key%1").arg(i), "12345"});
+        rlimit saved{};
+        getrlimit(RLIMIT_FSIZE, &saved);
+        auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit small = saved;
+        small.rlim_cur = old.size() + 40;
+        setrlimit(RLIMIT_FSIZE, &small);
+        bool threw = false;
+        try {
+            IniFile(path).write(entries);
+        } catch (const IniWriteError &) {
+            threw = true;
+        }
+        setrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, oldHandler);
+        QVERIFY(threw);
+        QCOMPARE(contents(path), old);
+
+        // Without the limit: in their order, as single writes would leave it.
+        IniFile(path).write({{"radio", "mode", "1"}, {"gps_setup", "gps_lat", "43"}, {"RADIO", "MMSI", "2"}});
+        QCOMPARE(contents(path), QByteArray("[radio]\nmmsi=2\nmode=1\n\n[gps_setup]\ngps_lat=43\n"));
+    }
+
+    void writeGoesThroughASymbolicLink()
+    {
+        QTemporaryDir dir;
+        QDir(dir.path()).mkdir("shared");
+        const QString target = dir.filePath("shared/quillet.ini"), link = dir.filePath("quillet.ini");
+        put(target, "[radio]\nmmsi=1\n");
+        QVERIFY(QFile::link(target, link));
+        IniFile(link).writeString("radio", "mmsi", "2");
+        QVERIFY(QFileInfo(link).isSymLink());
+        QCOMPARE(contents(target), QByteArray("[radio]\nmmsi=2\n"));
+        QCOMPARE(QDir(dir.filePath("shared")).entryList(QDir::Files | QDir::Hidden), QStringList{"quillet.ini"});
+    }
+
+    void unreadableFileIsNeverWritten()
+    {
+        // As an ordinary user: root reads any file, so a child process drops to
+        // "nobody" for the write.
+        QTemporaryDir dir;
+        const QString path = dir.filePath("quillet.ini");
+        const QByteArray old = "[radio]\nmmsi=274111001\n[settings]\nForm1.left=3\n";
+        put(path, old);
+        QVERIFY(QFile::setPermissions(path, QFileDevice::WriteOwner));
+        const QByteArray folder = QFile::encodeName(dir.path()), file = QFile::encodeName(path);
+        if (::getuid() == 0) {
+            QVERIFY(::chown(folder.constData(), 65534, 65534) == 0 && ::chown(file.constData(), 65534, 65534) == 0);
+        }
+        const pid_t child = ::fork();
+        if (child == 0) {
+            if (::getuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
+                ::_exit(3);
+            int code = 0;
+            const IniFile ini(path);
+            if (ini.status() != IniFile::Unreadable || ini.readString("radio", "mmsi", "<def>") != "<def>")
+                code = 4;
+            try {
+                IniFile(path).writeInteger("settings", "Form1.dockOrnt", 0);
+                code = code ? code : 5; // written from nothing
+            } catch (const IniWriteError &e) {
+                if (e.message() != "Unable to write to " + path)
+                    code = 6;
+            }
+            ::_exit(code);
+        }
+        int status = -1;
+        QCOMPARE(::waitpid(child, &status, 0), child);
+        QVERIFY(WIFEXITED(status));
+        QCOMPARE(WEXITSTATUS(status), 0);
+        QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+        QCOMPARE(contents(path), old);
+    }
+
+    void tooLargeFileIsNotRead()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("quillet.ini");
+        const QByteArray big = "[radio]\nmmsi=211000001\n" + QByteArray(IniFile::MaxSize, ';');
+        put(path, big);
+        IniFile ini(path);
+        QCOMPARE(ini.status(), IniFile::TooLarge);
+        QCOMPARE(ini.readString("radio", "mmsi", "<def>"), QString("<def>"));
+        QCOMPARE(ini.whyNotRead(), path + " is larger than 1024 KiB and was not read.");
+        QVERIFY_THROWS_EXCEPTION(IniWriteError, ini.writeString("radio", "mmsi", "1"));
+        QCOMPARE(contents(path).size(), big.size());
+    }
+
+    void staleTemporariesOfOursGo()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("quillet.ini");
+        put(path, "[radio]\n");
+        const QStringList names{"quillet.ini.Ab3xZ9", "quillet.ini.fresh1", "quillet.ini.toolong1", "other.ini.Ab3xZ9"};
+        for (const QString &name : names)
+            put(dir.filePath(name), "x");
+        const QDateTime old = QDateTime::currentDateTime().addSecs(-60);
+        for (const QString &name : {names[0], names[2], names[3]}) {
+            QFile f(dir.filePath(name));
+            QVERIFY(f.open(QIODevice::ReadWrite) && f.setFileTime(old, QFileDevice::FileModificationTime));
+        }
+        IniFile::removeStaleTemporaries(path);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+                 QStringList({"other.ini.Ab3xZ9", "quillet.ini", "quillet.ini.fresh1", "quillet.ini.toolong1"}));
     }
 };
 

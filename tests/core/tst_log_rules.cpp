@@ -100,11 +100,10 @@ private slots:
         call.FORMAT = format;
         call.CATEGORY = category;
         call.INFO1 = info;
-        const InterpretedCall interpreted = interpret_call(call, Own, Group);
-        const LogRow &row = interpreted.row;
+        const InterpretedCall row = interpret_call(call, Own, Group);
 
         QCOMPARE(row.marker, ::marker(marker));
-        QCOMPARE(int(interpreted.alarm), alarm);
+        QCOMPARE(int(row.alarm), alarm);
         QCOMPARE(row.cells[3], to == "xxxxxxxxx" ? QString("-") : to);
         QCOMPARE(row.cells[6], info == "F3E/G3E TP" ? QString("TELEPHONY") : info);
         const QStringList shown{QString::fromUtf8("41°07.512 N"), QString::fromUtf8("009°33.048 E"), "10:42", "06"};
@@ -151,7 +150,7 @@ private slots:
         QFETCH(QString, latitude);
         QFETCH(QString, longitude);
         QFETCH(QString, time);
-        const LogRow row = interpret_call(parse_datagram(datagram), Own, Group).row;
+        const InterpretedCall row = interpret_call(parse_datagram(datagram), Own, Group);
         QCOMPARE(row.cells[7], nature);
         QCOMPARE(row.cells[8], latitude);
         QCOMPARE(row.cells[9], longitude);

@@ -40,7 +40,7 @@ QStringList shown(const LogRow &row)
 {
     QStringList cells;
     for (int c = int(LogColumn::From); c <= int(LogColumn::Channel); ++c)
-        cells << row.cells[size_t(c)];
+        cells << row.cell(c);
     return cells;
 }
 
@@ -144,6 +144,31 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(SocketError, station.acknowledge(0, AckKind::Distress, &ack));
         QVERIFY(!station.alarms().isRaised(AlarmClass::Distress));
         QCOMPARE(station.log().row(0).marker.shape, MarkerShape::RoundedSquare);
+    }
+
+    void logKeepsItsNewestRows()
+    {
+        StationFolder folder;
+        Station station(folder.environment());
+        station.configure();
+        QSignalSpy removed(&station.log(), &MessageLog::rowsRemoved);
+        auto call = [](int i) {
+            return QByteArray("TXMMSI=") + QByteArray::number(100000000 + i)
+                   + ",RXMMSI=274111001,FORMAT=INDIVIDUAL  ,CATEGORY=ROUTINE     ,INFO1=POLLING     ,CH=16";
+        };
+        for (int i = 0; i < MessageLog::MaxRows; ++i)
+            station.receive(call(i));
+        QCOMPARE(station.log().rowCount(), MessageLog::MaxRows);
+        QCOMPARE(removed.size(), 0);
+        station.receive(call(MessageLog::MaxRows));
+        // The oldest rows left together; the row numbers of the rest went down with them.
+        QCOMPARE(removed.size(), 1);
+        QCOMPARE(removed.first().first().toInt(), MessageLog::DropRows);
+        QCOMPARE(station.log().rowCount(), MessageLog::MaxRows - MessageLog::DropRows + 1);
+        QCOMPARE(station.log().lastLoggedRow(), station.log().rowCount() - 1);
+        QCOMPARE(station.log().cell(0, LogColumn::From), QString::number(100000000 + MessageLog::DropRows));
+        QCOMPARE(station.log().cell(station.log().lastLoggedRow(), LogColumn::From),
+                 QString::number(100000000 + MessageLog::MaxRows));
     }
 };
 

@@ -52,7 +52,7 @@ void print(MainWindow &form)
         const LogRow &row = log.row(r);
         QStringList cells;
         for (int c = int(LogColumn::From); c <= int(LogColumn::Channel); ++c)
-            cells << row.cells[size_t(c)];
+            cells << row.cell(c);
         const QString marker = row.marker.describe();
         cells << (marker.isEmpty() ? QStringLiteral("no marker") : marker);
         std::printf("ROW %s\n", cells.join(u'|').toUtf8().constData());

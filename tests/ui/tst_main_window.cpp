@@ -169,7 +169,33 @@ private slots:
         else
             QVERIFY(atTopRight(again));
         QCOMPARE(again.isMinimized(), minimise && position == 1);
-        QCOMPARE(again.isEnabled(), handEdit.isEmpty());
+        QVERIFY(again.isEnabled()); // never restored disabled: it could not even be closed
+    }
+
+    void farOffPositionComesBackWithinReach()
+    {
+        writeIni("[radio]\nposition=1\n[settings]\nForm1.left=2147483647\nForm1.top=-2147483648\n"
+                 "Form1.width=-2147483648\nForm1.height=2147483647\nForm1.enabled=0\n");
+        MainWindow form(environment());
+        form.show();
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        const QRect frame = form.frameGeometry();
+        // Its title bar and some of its width on the screen, its size its own, enabled.
+        QVERIFY2(
+            frame.intersected(screen).width() >= 100 && frame.top() >= screen.top() && frame.top() < screen.bottom(),
+            qPrintable(
+                QStringLiteral("%1,%2 %3x%4").arg(frame.x()).arg(frame.y()).arg(frame.width()).arg(frame.height())));
+        QCOMPARE(form.width(), int(MainWindow::ClientWidth));
+        QVERIFY(form.isEnabled());
+    }
+
+    void droppedCallsAreShown()
+    {
+        writeIni("");
+        MainWindow form(environment());
+        emit form.station().transport().datagramsDropped(12);
+        QCOMPARE(form.statusBar()->toolTip(),
+                 QString("12 calls were lost: they came faster than the station could log them."));
     }
 
     void showRadioPicksTheRadioPage()

@@ -19,11 +19,11 @@ private slots:
         QCOMPARE(grid.rowCount(), 2); // the header row and one empty data row
         QCOMPARE(grid.cell(1, 0), QString("Received"));
 
-        LogRow first, second;
-        first.cell(LogColumn::From) = "<b>274111001</b>";
-        second.cell(LogColumn::From) = "269070001";
-        log.append(first);
-        log.append(second);
+        LogRow::Cells first, second;
+        first[size_t(LogColumn::From)] = "<b>274111001</b>";
+        second[size_t(LogColumn::From)] = "269070001";
+        log.append(LogRow(first));
+        log.append(LogRow(second));
         log.markHandled(1, {MarkerShape::LeftArrow, {0, 255, 0}, {0, 128, 0}}, {240, 240, 224});
         QCOMPARE(grid.rowCount(), 3);
         QCOMPARE(grid.cell(2, 1), QString("<b>274111001</b>"));

@@ -151,6 +151,36 @@ private slots:
                 && !form.alarmPanels()->isFlashing(AlarmClass::Report));
     }
 
+    void chosenRowFollowsWhenTheOldestRowsLeave()
+    {
+        StationFolder folder;
+        MainWindow form(folder.environment());
+        Station &station = form.station();
+        MessageGrid *grid = form.messagePage()->grid();
+        const QByteArray other = call(Other, Third, "INDIVIDUAL", "ROUTINE", "POLLING");
+        for (int i = 0; i < 1500; ++i)
+            station.receive(other);
+        // Log row 1500: its acknowledgement stays offered while other calls come in.
+        station.receive(call(Other, Own, "INDIVIDUAL", "SAFETY", "POS REPORT"));
+        form.messagePage()->clickCell(1501, 2);
+        grid->setCurrentGridRow(1501);
+        QCOMPARE(form.messagePage()->selectedRow(), 1500);
+        while (station.log().rowCount() < MessageLog::MaxRows)
+            station.receive(other);
+        station.receive(other); // the oldest thousand leave
+        QCOMPARE(station.log().rowCount(), MessageLog::MaxRows - MessageLog::DropRows + 1);
+        QCOMPARE(form.messagePage()->selectedRow(), 1500 - MessageLog::DropRows);
+        QCOMPARE(station.log().cell(form.messagePage()->selectedRow(), LogColumn::Information), QString("POS REPORT"));
+        QVERIFY(child<QPushButton>(form, "spb_posRepAck")->isEnabled());
+        QCOMPARE(grid->currentGridRow(), station.log().lastLoggedRow() + 1); // the newest call, as always
+
+        // Once the chosen row itself has left, nothing is offered for it.
+        for (int i = 0; i < MessageLog::DropRows; ++i)
+            station.receive(other);
+        QCOMPARE(form.messagePage()->selectedRow(), -1);
+        QVERIFY(!child<QPushButton>(form, "spb_posRepAck")->isEnabled());
+    }
+
     void clickOffersTheFittingAck_data()
     {
         QTest::addColumn<QByteArray>("datagram");

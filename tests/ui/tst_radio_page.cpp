@@ -35,8 +35,8 @@ private slots:
         QCOMPARE(form.station().channelSelector().row(), 16);
         QCOMPARE(form.radioPage()->channelLabel->text(), QString("16"));
         QCOMPARE(form.radioPage()->modeLabel->text(), QString("SIM"));
-        QCOMPARE(form.voice().receiver().port(), QString("18016"));
-        QCOMPARE(form.voice().sender().port(), QString("18016"));
+        QCOMPARE(int(form.voice().receiver().port()), 18016);
+        QCOMPARE(int(form.voice().sender().port()), 18016);
 
         const QList<std::tuple<QPushButton *, int, QString>> presses{{form.radioPage()->shortcutButtons[2], 40, "72"},
                                                                      {form.radioPage()->shortcutButtons[0], 6, "06"},
@@ -51,8 +51,8 @@ private slots:
             button->click();
             QCOMPARE(form.station().channelSelector().row(), row);
             QCOMPARE(form.radioPage()->channelLabel->text(), shown);
-            QCOMPARE(form.voice().receiver().port(), QString::number(18000 + row));
-            QCOMPARE(form.voice().sender().port(), QString::number(18000 + row));
+            QCOMPARE(int(form.voice().receiver().port()), 18000 + row);
+            QCOMPARE(int(form.voice().sender().port()), 18000 + row);
             QVERIFY(form.voice().receiver().isActive()); // reopened on the new port
         }
         form.station().channelSelector().select(1);
@@ -60,6 +60,20 @@ private slots:
         QCOMPARE(form.station().channelSelector().row(), 56);
         form.radioPage()->upButton->click();
         QCOMPARE(form.station().channelSelector().row(), 1);
+    }
+
+    void portOutOfRangeIsSaidOnceAndTheChannelStaysSilent()
+    {
+        StationFolder folder("[radio]\nbase_port=2147483000\n");
+        ModalScript script;
+        script.messageStartingWith("Voice port 2147483016 of channel row 16 is outside 1 to 65535");
+        MainWindow form(folder.environment());
+        form.show();
+        QVERIFY(!form.voice().receiver().isActive()); // never bound to some other port
+        form.radioPage()->upButton->click();
+        QVERIFY(!form.voice().receiver().isActive());
+        QVERIFY2(script.problems().isEmpty(), qPrintable(script.problems()));
+        QCOMPARE(form.voice().receiver().port(), quint16(0));
     }
 
     void oneDigitChannelIsPaddedOnlyAtStart()
@@ -87,10 +101,10 @@ private slots:
         form.show();
         QVERIFY2(script.problems().isEmpty(), qPrintable(script.problems()));
         QCOMPARE(form.radioPage()->channelLabel->text(), QString()); // empty display, and on it goes
-        QCOMPARE(form.voice().receiver().port(), QString("17016"));
+        QCOMPARE(int(form.voice().receiver().port()), 17016);
         QVERIFY(form.voice().receiver().isActive());
         form.radioPage()->shortcutButtons[2]->click();
-        QCOMPARE(form.voice().receiver().port(), QString("17040"));
+        QCOMPARE(int(form.voice().receiver().port()), 17040);
     }
     void receiveIndicatorFollowsThePackets()
     {

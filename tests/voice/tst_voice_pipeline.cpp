@@ -7,11 +7,15 @@
 #include "VoiceListener.h"
 #include "WavSamples.h"
 #include "voice/VoiceEngine.h"
+#include "voice/VoicePacket.h"
+#include "voice/VoiceReceiver.h"
 #include "voice/VoiceSender.h"
 #include "voice/WavFileSource.h"
 
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+#include <QUdpSocket>
 
 class TestVoicePipeline : public QObject
 {
@@ -87,6 +91,41 @@ private slots:
         QVERIFY(!silence.isEmpty());
         QCOMPARE(other.receiver.packetsReceived(), 0);
         QVERIFY(rms(silence) < 1);
+    }
+
+    void talkerKeepsTheChannelAgainstInjectedSpurts()
+    {
+        QTemporaryDir dir;
+        const QString tone = dir.filePath("tone.wav");
+        QVERIFY2(make_tone_wav(tone, 1000, 1.5), "sox could not make the tone");
+        VoiceListener listener(19116, dir.filePath("heard.wav"));
+        QVERIFY(listener.receiver.open());
+
+        // The real talker, and a host sending well-formed packets of a new
+        // spurt every 2 ms, starting just after the talker.
+        VoiceEngine talker;
+        talker.setPorts(19199, 19116);
+        talker.setTransmitDestination(QHostAddress::LocalHost);
+        QVERIFY(talker.transmitFile(tone));
+        run_for(60);
+        QUdpSocket injector;
+        quint16 spurt = 1000;
+        QTimer inject;
+        QObject::connect(&inject, &QTimer::timeout, [&] {
+            const QByteArray noise = QByteArray(65, char(spurt & 0xff));
+            injector.writeDatagram(voice_packet::build(++spurt, 0, {format_tag::Gsm610, 8000, 1, 0}, noise),
+                                   QHostAddress::LocalHost, 19116);
+        });
+        inject.start(2);
+        run_for(1700);
+        inject.stop();
+        listener.receiver.close();
+
+        QVERIFY2(listener.receiver.packetsRefused() > 300,
+                 qPrintable(QString::number(listener.receiver.packetsRefused())));
+        int rate = 0;
+        const QVector<short> heard = read_wav(dir.filePath("heard.wav"), &rate);
+        QVERIFY2(has_tone(heard, rate, 1000, 2000), qPrintable(QString::number(tone_amplitude(heard, rate, 1000))));
     }
 };
 

@@ -11,8 +11,13 @@ namespace keys = settings_keys;
 AudioDeviceChoice AudioDeviceChoice::read(const IniFile &ini)
 {
     AudioDeviceChoice c;
-    c.waveIn = ini.readInteger(keys::Audio, keys::AudioInDevice, 0);
-    c.waveOut = ini.readInteger(keys::Audio, keys::AudioOutDevice, 0);
+    // A position off any device list means the default device.
+    auto position = [&ini](QLatin1StringView key) {
+        const int p = ini.readInteger(keys::Audio, key, 0);
+        return p >= 0 && p <= MaxDevicePosition ? p : 0;
+    };
+    c.waveIn = position(keys::AudioInDevice);
+    c.waveOut = position(keys::AudioOutDevice);
     c.driverMode = ini.readInteger(keys::Audio, keys::AudioDriverMode, 0);
     c.formatTag = ini.readInteger(keys::Audio, keys::AudioFormatTag, format_tag::Gsm610);
     c.driverLib = ini.readString(keys::Audio, keys::AudioDriverLib, QString());

@@ -19,6 +19,9 @@ struct AudioDeviceChoice
     int silenceMode = 0;
     StreamFormat recording = defaultRecordingFormat();
 
+    // Device list positions beyond this are read as the default device.
+    static constexpr int MaxDevicePosition = 4096;
+
     static StreamFormat defaultRecordingFormat() { return {format_tag::Pcm, 44100, 2, 16}; }
 
     // Missing or malformed keys read as the defaults.

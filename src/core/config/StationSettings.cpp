@@ -14,6 +14,8 @@ StationSettings StationSettings::load(const IniFile &ini, QStringList *notices)
 {
     if (!ini.exists())
         *notices << missingFileText();
+    else if (!ini.whyNotRead().isEmpty())
+        *notices << ini.whyNotRead();
 
     StationSettings s;
     s.stationMmsi = ini.readString(keys::Radio, keys::Mmsi, QStringLiteral("274111001"));

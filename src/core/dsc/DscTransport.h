@@ -23,4 +23,7 @@ public:
 
 signals:
     void datagramReceived(const QByteArray &data);
+    // Datagrams lost before they could be handled (the station could not keep
+    // up); total is the count since the start.
+    void datagramsDropped(quint64 total);
 };

@@ -7,6 +7,7 @@ UdpDscTransport::UdpDscTransport(QObject *parent)
     : DscTransport(parent), m_client(this), m_server(dsc::ReceivePort, this)
 {
     connect(&m_server, &UdpServer::datagramReceived, this, &DscTransport::datagramReceived);
+    connect(&m_server, &UdpServer::datagramsDropped, this, &DscTransport::datagramsDropped);
 }
 
 void UdpDscTransport::send(const DscDestination &to, const QString &text)

@@ -155,8 +155,7 @@ InterpretedCall interpret_call(DscCall call, const QString &stationMmsi, const Q
         call.RXMMSI = QStringLiteral("-");
 
     InterpretedCall out;
-    LogRow &row = out.row;
-    auto set = [&row](LogColumn column, const QString &text) { row.cell(column) = text; };
+    auto set = [&out](LogColumn column, const QString &text) { out.cells[size_t(column)] = text; };
     set(LogColumn::From, call.TXMMSI);
     set(LogColumn::To, call.RXMMSI);
     set(LogColumn::Format, call.FORMAT);
@@ -188,7 +187,7 @@ InterpretedCall interpret_call(DscCall call, const QString &stationMmsi, const Q
             set(column, QStringLiteral("-"));
         const MarkerShape shape = shapeFor(rule.arrow, sent, toUs, toGroup);
         if (shape != MarkerShape::None)
-            row.marker = {shape, rule.fill, rule.outline};
+            out.marker = {shape, rule.fill, rule.outline};
         if (rule.when == AlarmWhen::Always || (rule.when == AlarmWhen::IfToUs && toUs))
             out.alarm = rule.alarm;
     }

@@ -11,7 +11,8 @@
 
 struct InterpretedCall
 {
-    LogRow row; // every column but the time of reception
+    LogRow::Cells cells; // every column but the time of reception
+    LogMarker marker;
     AlarmClass alarm = AlarmClass::None;
 };
 

@@ -16,6 +16,11 @@ int MessageLog::append(const LogRow &row)
         emit rowChanged(0);
         return 0;
     }
+    if (rowCount() >= MaxRows) {
+        emit rowsAboutToBeRemoved(DropRows);
+        m_rows.erase(m_rows.begin(), m_rows.begin() + DropRows);
+        emit rowsRemoved(DropRows);
+    }
     const int at = rowCount();
     emit rowAboutToBeAdded(at);
     m_rows.push_back(row);

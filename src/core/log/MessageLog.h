@@ -8,10 +8,17 @@
 // The message log: one row per call heard, in arrival order. Until the first
 // call it shows one empty row, which the first call fills; every later call
 // adds a row at the bottom. Rows are numbered from 0.
+//
+// The log keeps at most MaxRows rows: a call that would pass the limit first
+// takes the oldest DropRows rows out, all at once, and every row number above
+// them goes down by that many (rowsRemoved says so).
 class MessageLog : public QObject
 {
     Q_OBJECT
 public:
+    static constexpr int MaxRows = 100000;
+    static constexpr int DropRows = 1000;
+
     explicit MessageLog(QObject *parent = nullptr);
 
     int rowCount() const { return int(m_rows.size()); }
@@ -34,6 +41,9 @@ signals:
     void rowAboutToBeAdded(int row);
     void rowAdded(int row);
     void rowChanged(int row);
+    // Around the oldest count rows leaving the log.
+    void rowsAboutToBeRemoved(int count);
+    void rowsRemoved(int count);
 
 private:
     std::deque<LogRow> m_rows;

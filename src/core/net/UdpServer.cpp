@@ -142,7 +142,9 @@ void UdpServer::readLoop()
                     std::lock_guard lock(m_mutex);
                     if (m_queuedBytes + n > QueueLimit) {
                         ++m_dropped;
-                        qCDebug(lcDsc) << "receive queue full: datagram dropped on port" << m_port;
+                        // Said on the owner's thread, once per turn of its event loop.
+                        if (!m_dropNoticePosted.exchange(true))
+                            QMetaObject::invokeMethod(this, &UdpServer::noticeDrops, Qt::QueuedConnection);
                         continue;
                     }
                     m_queue.emplace_back(buffer.constData(), qsizetype(n));
@@ -155,6 +157,13 @@ void UdpServer::readLoop()
             }
         }
     }
+}
+
+void UdpServer::noticeDrops()
+{
+    m_dropNoticePosted = false;
+    qCInfo(lcDsc) << m_dropped.load() << "datagrams dropped so far on port" << m_port << ": the receive queue was full";
+    emit datagramsDropped(m_dropped.load());
 }
 
 void UdpServer::deliver()

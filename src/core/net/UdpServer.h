@@ -39,10 +39,13 @@ public:
 
 signals:
     void datagramReceived(const QByteArray &data);
+    // Datagrams were dropped since the last time it said so: total is the count so far.
+    void datagramsDropped(quint64 total);
 
 private:
     void readLoop();
     void deliver();
+    void noticeDrops();
 
     quint16 m_port;
     std::vector<int> m_fds;
@@ -54,4 +57,5 @@ private:
     qint64 m_queuedBytes = 0;       // guarded by m_mutex
     bool m_deliveryPosted = false;  // guarded by m_mutex
     std::atomic<quint64> m_dropped{0};
+    std::atomic<bool> m_dropNoticePosted{false};
 };

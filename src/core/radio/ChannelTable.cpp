@@ -32,6 +32,8 @@ ChannelTable ChannelTable::load(const QStringList &folders, QStringList *notices
         return table;
     }
     const IniFile resource(path);
+    if (!resource.whyNotRead().isEmpty())
+        *notices << resource.whyNotRead();
     const QString section = QStringLiteral("channels");
     // A string is read into a buffer of 255 characters, then cut to its field.
     auto text = [&](int id) { return resource.readString(section, QString::number(id), QString()).left(255); };

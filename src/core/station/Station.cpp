@@ -6,6 +6,7 @@
 #include "core/dsc/DatagramParser.h"
 #include "core/dsc/UdpDscTransport.h"
 #include "core/log/LogRules.h"
+#include "core/net/SocketError.h"
 #include "core/text/Ascii.h"
 
 #include <exception>
@@ -27,6 +28,8 @@ QString Station::settingsPath() const
 
 QStringList Station::configure()
 {
+    // Left by a write that a crash cut short.
+    IniFile::removeStaleTemporaries(settingsPath());
     QStringList notices = reloadSettings();
     m_channels = ChannelTable::load({m_environment.startFolder(), m_environment.programFolder()}, &notices);
     return notices;
@@ -46,6 +49,14 @@ void Station::startReceiving()
 
 void Station::send(const OutgoingCall &call)
 {
+    if (m_settings.mode != 0 && m_settings.mode != 1)
+        throw ModeError(QStringLiteral("Mode %1 in %2 is neither 0 (stand-alone) nor 1 (network): nothing was sent.")
+                            .arg(m_settings.mode)
+                            .arg(settingsPath()));
+    if (!VoicePorts::isPort(m_settings.dataPort))
+        throw SocketError(QStringLiteral("data_port %1 in %2 is outside 1 to 65535: nothing was sent.")
+                              .arg(m_settings.dataPort)
+                              .arg(settingsPath()));
     for (const DscDestination &d : dsc_destinations(call.writer, m_settings.mode, m_settings.dataPort))
         m_transport->send(d, datagram_text(call.writer, call.call, m_settings.stationMmsi, d.order));
 }
@@ -54,8 +65,8 @@ void Station::receive(const QByteArray &datagram)
 {
     InterpretedCall interpreted =
         interpret_call(parse_datagram(ascii_decode(datagram)), m_settings.stationMmsi, m_settings.groupMmsi);
-    interpreted.row.cell(LogColumn::Received) = m_environment.now().toString(QStringLiteral("HH:mm:ss"));
-    const int row = m_log.append(interpreted.row);
+    interpreted.cells[size_t(LogColumn::Received)] = m_environment.now().toString(QStringLiteral("HH:mm:ss"));
+    const int row = m_log.append(LogRow(interpreted.cells, interpreted.marker));
     m_alarms.raise(interpreted.alarm);
     emit callLogged(row);
 }
@@ -65,14 +76,10 @@ PositionFix Station::drawFix()
     return PositionFix::draw(m_settings, m_environment);
 }
 
-int Station::receivePort(int row) const
+Station::VoicePorts Station::voicePorts(int row) const
 {
-    return m_settings.basePort + m_channels.row(row).rxPortOffset;
-}
-
-int Station::transmitPort(int row) const
-{
-    return m_settings.basePort + m_channels.row(row).txPortOffset;
+    const ChannelEntry &entry = m_channels.row(row);
+    return {qint64(m_settings.basePort) + entry.rxPortOffset, qint64(m_settings.basePort) + entry.txPortOffset};
 }
 
 std::array<bool, 6> Station::acknowledgementsFor(int row) const

@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QStringList>
 #include <memory>
+#include <stdexcept>
 
 #include "core/config/StationSettings.h"
 #include "core/dsc/DatagramWriter.h"
@@ -19,6 +20,13 @@
 // radio's tuning, a transport, the message log and the alarms. It sends
 // calls, logs what it receives and acknowledges logged calls; a window, an
 // exercise runner or a test drives it.
+// A send refused because the settings name no mode a station knows.
+class ModeError : public std::runtime_error
+{
+public:
+    explicit ModeError(const QString &text) : std::runtime_error(text.toStdString()) {}
+};
+
 class Station : public QObject
 {
     Q_OBJECT
@@ -48,7 +56,8 @@ public:
     // Binds the DSC receive port; throws std::runtime_error with the reason.
     void startReceiving();
     // Sends both datagrams of a call in the station's mode; a refused send
-    // throws SocketError and the datagram after it is not sent.
+    // throws SocketError and the datagram after it is not sent. A mode other
+    // than 0 and 1 sends nothing and throws ModeError.
     void send(const OutgoingCall &call);
     // One datagram as received: logged as the log's new bottom row, its
     // alarm raised.
@@ -56,9 +65,18 @@ public:
 
     // A new simulated fix of the station's position, taken now.
     PositionFix drawFix();
-    // The receive and transmit voice ports of a channel table row.
-    int receivePort(int row) const;
-    int transmitPort(int row) const;
+    // A channel's voice ports: the base port plus the row's offsets.
+    struct VoicePorts
+    {
+        qint64 receive = 0;
+        qint64 transmit = 0;
+        static bool isPort(qint64 port) { return port >= 1 && port <= 65535; }
+        // 0 where the sum is no port: that stream stays closed.
+        quint16 receivePort() const { return isPort(receive) ? quint16(receive) : 0; }
+        quint16 transmitPort() const { return isPort(transmit) ? quint16(transmit) : 0; }
+        bool valid() const { return isPort(receive) && isPort(transmit); }
+    };
+    VoicePorts voicePorts(int row) const;
 
     // Which acknowledgements fit a row of the log.
     std::array<bool, 6> acknowledgementsFor(int row) const;

@@ -299,22 +299,23 @@ void SetupDialog::save()
     // A changed field with unfilled positions may not be left, not even by Save.
     if (!mmsiEdit->validateEdit() || !groupEdit->validateEdit())
         return;
-    IniFile ini(m_settingsPath);
+    const QString north = northButton->isChecked() ? QStringLiteral("N") : QStringLiteral("S");
+    const QString east = eastButton->isChecked() ? QStringLiteral("E") : QStringLiteral("W");
+    const int bindIndex = bindAddressBox->findText(bindAddressBox->currentText(), Qt::MatchExactly);
     try {
-        ini.writeString(keys::Radio, keys::Mmsi, mmsiEdit->text());
-        ini.writeString(keys::Radio, keys::Group, groupEdit->text());
-        ini.writeInteger(keys::Radio, keys::Mode, modeIndex());
-        ini.writeInteger(keys::Gps, keys::LatitudeWrite, latitudeBar->value());
-        ini.writeInteger(keys::Gps, keys::LongitudeWrite, longitudeBar->value());
-        ini.writeInteger(keys::Gps, keys::Utc, utcBar->value());
-        ini.writeString(keys::Gps, keys::NorthSouthWrite,
-                        northButton->isChecked() ? QStringLiteral("N") : QStringLiteral("S"));
-        ini.writeString(keys::Gps, keys::EastWestWrite,
-                        eastButton->isChecked() ? QStringLiteral("E") : QStringLiteral("W"));
-        ini.writeInteger(keys::Radio, keys::RestorePosition, savePositionBox->isChecked() ? 1 : 0);
-        ini.writeInteger(keys::Radio, keys::ShowRadio, showRadioBox->isChecked() ? 1 : 0);
-        ini.writeInteger(keys::AudioBind, keys::BindToIndex,
-                         bindAddressBox->findText(bindAddressBox->currentText(), Qt::MatchExactly));
+        // One replacement of the file: a failure leaves every key as it was.
+        IniFile(m_settingsPath)
+            .write({{keys::Radio, keys::Mmsi, mmsiEdit->text()},
+                    {keys::Radio, keys::Group, groupEdit->text()},
+                    {keys::Radio, keys::Mode, QString::number(modeIndex())},
+                    {keys::Gps, keys::LatitudeWrite, QString::number(latitudeBar->value())},
+                    {keys::Gps, keys::LongitudeWrite, QString::number(longitudeBar->value())},
+                    {keys::Gps, keys::Utc, QString::number(utcBar->value())},
+                    {keys::Gps, keys::NorthSouthWrite, north},
+                    {keys::Gps, keys::EastWestWrite, east},
+                    {keys::Radio, keys::RestorePosition, QString::number(savePositionBox->isChecked() ? 1 : 0)},
+                    {keys::Radio, keys::ShowRadio, QString::number(showRadioBox->isChecked() ? 1 : 0)},
+                    {keys::AudioBind, keys::BindToIndex, QString::number(bindIndex)}});
     } catch (const IniWriteError &error) {
         modal::show_error(error.message());
         return;

@@ -15,8 +15,9 @@ namespace window_position {
 // bounds saved are the normal bounds. Throws IniWriteError.
 void save(QWidget &window, const QString &name, IniFile &ini);
 
-// Each read defaults to the window's current value; the state is applied
-// last and only when it differs from the current one.
+// Each read defaults to the window's current value; the window is kept within
+// reach on a screen (its title bar and some of its width), enabled; the state is applied last
+// and only when it differs from the current one.
 void restore(QWidget &window, const QString &name, const IniFile &ini);
 
 } // namespace window_position

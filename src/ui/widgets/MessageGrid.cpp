@@ -16,6 +16,12 @@ MessageGrid::MessageGrid(const MessageLog &log, QWidget *parent)
         m_currentRow = current.row() + 1;
         viewport()->update();
     });
+    // The oldest rows leaving the log take the row numbers down with them.
+    connect(m_model, &QAbstractItemModel::rowsRemoved, this, [this](const QModelIndex &, int first, int last) {
+        const int count = last - first + 1;
+        m_currentRow = m_currentRow - count >= 1 ? m_currentRow - count : -1;
+        m_hoveredRow = -1;
+    });
     setItemDelegate(new GridMarkerDelegate(this));
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSelectionBehavior(QAbstractItemView::SelectRows);

@@ -6,6 +6,9 @@ MessageGridModel::MessageGridModel(const MessageLog &log, QObject *parent) : QAb
 {
     connect(&log, &MessageLog::rowAboutToBeAdded, this, [this](int row) { beginInsertRows(QModelIndex(), row, row); });
     connect(&log, &MessageLog::rowAdded, this, [this] { endInsertRows(); });
+    connect(&log, &MessageLog::rowsAboutToBeRemoved, this,
+            [this](int count) { beginRemoveRows(QModelIndex(), 0, count - 1); });
+    connect(&log, &MessageLog::rowsRemoved, this, [this] { endRemoveRows(); });
     connect(&log, &MessageLog::rowChanged, this,
             [this](int row) { emit dataChanged(index(row, 0), index(row, ColumnCount - 1)); });
 }
@@ -57,7 +60,7 @@ QVariant MessageGridModel::data(const QModelIndex &index, int role) const
     if (!index.isValid() || index.row() >= m_log.rowCount())
         return QVariant();
     const LogRow &row = m_log.row(index.row());
-    const QString &text = row.cells[size_t(index.column())];
+    const QString text = row.cell(index.column());
     switch (role) {
     case Qt::DisplayRole:
         return text;
