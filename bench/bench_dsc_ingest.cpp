@@ -3,6 +3,7 @@
 // (QT_QPA_PLATFORM=offscreen) on a machine where port 8091 is free.
 #include "core/dsc/CallBuilder.h"
 #include "core/dsc/DscProtocol.h"
+#include "core/dsc/UdpDscTransport.h"
 #include "core/station/Station.h"
 #include "core/text/Ascii.h"
 #include "ui/MainWindow.h"
@@ -10,6 +11,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <algorithm>
@@ -22,11 +24,6 @@
 #include <vector>
 
 namespace {
-
-int logged(MainWindow &form)
-{
-    return form.station().log().callCount();
-}
 
 // Worst delay of a 5 ms timer: how long the GUI thread was kept from its events.
 struct LagMonitor
@@ -61,6 +58,14 @@ void flood(int count, const QByteArray &datagram)
     ::close(fd);
 }
 
+qint64 residentBytes()
+{
+    QFile statm(QStringLiteral("/proc/self/statm"));
+    if (!statm.open(QIODevice::ReadOnly))
+        return 0;
+    return statm.readAll().split(' ').value(1).toLongLong() * ::sysconf(_SC_PAGESIZE);
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -80,41 +85,48 @@ int main(int argc, char *argv[])
         return 1;
     }
 
-    // Ingest.
+    // Ingest: floods of 20,000, 100,000 and 1,000,000 datagrams; the log keeps
+    // its newest MessageLog::MaxRows rows.
     const OutgoingCall call = call_builder::routine_call("269070001", "274111001", "06");
     const QByteArray datagram =
         ascii_encode(datagram_text(DscWriter::Plain, call.call, "269070001", KeyOrder::Standard));
-    const int count = 20000;
-    {
+    quint64 handled = 0;
+    QObject::connect(&form.station(), &Station::callLogged, [&handled] { ++handled; });
+    auto &server = static_cast<UdpDscTransport &>(form.station().transport()).server();
+    for (const int count : {20000, 100000, 1000000}) {
         LagMonitor lag;
+        const quint64 handledBefore = handled, droppedBefore = server.dropped();
         QElapsedTimer elapsed;
         elapsed.start();
         std::thread sender(flood, count, datagram);
         QElapsedTimer quiet;
         quiet.start();
-        int seen = 0;
-        while (logged(form) < count && quiet.elapsed() < 2000) {
+        quint64 seen = handled;
+        while (handled - handledBefore < quint64(count) && quiet.elapsed() < 2000) {
             app.processEvents(QEventLoop::WaitForMoreEvents, 50);
-            if (logged(form) != seen) {
-                seen = logged(form);
+            if (handled != seen) {
+                seen = handled;
                 quiet.restart();
             }
         }
-        const qint64 took = elapsed.elapsed() - (logged(form) < count ? quiet.elapsed() : 0);
+        const quint64 got = handled - handledBefore, dropped = server.dropped() - droppedBefore;
+        const qint64 took = elapsed.elapsed() - (got < quint64(count) ? quiet.elapsed() : 0);
         sender.join();
-        std::printf("ingest: %d of %d datagrams logged in %lld ms (%.0f rows/s); worst event-loop lag %.1f ms\n",
-                    logged(form), count, took, logged(form) * 1000.0 / std::max<qint64>(took, 1), lag.worst / 1e6);
+        std::printf("ingest %7d: %llu logged in %lld ms (%.0f rows/s), %llu dropped by the receive queue, %llu lost "
+                    "before it; log %d rows; resident %.0f MB; worst event-loop lag %.1f ms\n",
+                    count, got, took, got * 1000.0 / std::max<qint64>(took, 1), dropped, count - got - dropped,
+                    form.station().log().rowCount(), residentBytes() / 1e6, lag.worst / 1e6);
     }
 
     // Latency: writer call to the row at the receiving station (this one, local mode).
     std::vector<double> us;
     const int calls = 2000;
     for (int i = 0; i < calls; ++i) {
-        const int before = logged(form);
+        const quint64 before = handled;
         QElapsedTimer t;
         t.start();
         form.station().send(call);
-        while (logged(form) == before)
+        while (handled == before)
             app.processEvents(QEventLoop::WaitForMoreEvents, 100);
         us.push_back(t.nsecsElapsed() / 1000.0);
     }

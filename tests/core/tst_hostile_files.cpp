@@ -123,7 +123,7 @@ private slots:
         QTest::newRow("offset far below") << QByteArray("[channels]\n21=21\n1121=-2147483648\n") << 21 << "17021/0"
                                           << "";
         QTest::newRow("binary garbage: defaults")
-            << QByteArray("\x00\xff\x01[chan\n\x02=\x03\n", 15) << 7 << "17007/17007"
+            << QByteArray("\x00\xff\x01[chan\n\x02=\x03\n", 13) << 7 << "17007/17007"
             << "";
         QTest::newRow("over 1 MiB: not read")
             << QByteArray("[channels]\n7=99\n1007=1\n" + QByteArray(IniFile::MaxSize, '\n')) << 7 << "17007/17007"
