@@ -3,18 +3,123 @@
 #include "ui/look/IcebergStyle.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
+#include <QSocketNotifier>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace {
+QString version()
+{
+    return QStringLiteral("%1.%2.%3.%4")
+        .arg(QUILLET_VERSION_MAJOR)
+        .arg(QUILLET_VERSION_MINOR)
+        .arg(QUILLET_VERSION_PATCH)
+        .arg(QUILLET_VERSION_TWEAK);
+}
+
+void describe(QCommandLineParser &options)
+{
+    options.setApplicationDescription(QStringLiteral(
+        "DSC Quillet: a training simulator of the Digital Selective Calling unit of a marine VHF radio."));
+    options.addHelpOption();
+    options.addVersionOption();
+}
+
+// --help and --version are answered on the terminal, without a display.
+void answerHelpAndVersion(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("quillet"));
+    QCoreApplication::setApplicationVersion(version());
+    QCommandLineParser options;
+    describe(options);
+    options.parse(QCoreApplication::arguments());
+    if (options.isSet(QStringLiteral("help")))
+        options.showHelp(0);
+    if (options.isSet(QStringLiteral("version")))
+        options.showVersion();
+    // Qt's own options have one dash: a long option is surely a mistake.
+    for (const QString &option : options.unknownOptionNames())
+        if (QCoreApplication::arguments().contains(QStringLiteral("--") + option)) {
+            std::fprintf(stderr, "quillet: Unknown option '%s'.\nTry 'quillet --help'.\n", qPrintable(option));
+            std::exit(2);
+        }
+}
+
+// Anything else on the command line, once Qt has taken its own options: 2.
+int checkOptions()
+{
+    QCommandLineParser options;
+    describe(options);
+    if (!options.parse(QCoreApplication::arguments())) {
+        std::fprintf(stderr, "quillet: %s\nTry 'quillet --help'.\n", qPrintable(options.errorText()));
+        return 2;
+    }
+    if (!options.positionalArguments().isEmpty()) {
+        std::fprintf(stderr, "quillet: unexpected argument '%s'\nTry 'quillet --help'.\n",
+                     qPrintable(options.positionalArguments().first()));
+        return 2;
+    }
+    return 0;
+}
+
+// The write end of the pipe from the signal handler to the event loop: a
+// handler may do no more than write to it.
+int g_signalWrite = -1;
+
+void onTerminate(int)
+{
+    const char byte = 1;
+    (void)!::write(g_signalWrite, &byte, 1);
+}
+
+// SIGTERM (a session's logout, a system shutdown) and SIGINT close the window
+// as its close button would, so its settings are saved.
+void closeOnTerminate(QWidget &window)
+{
+    int fds[2];
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, fds) != 0)
+        return;
+    g_signalWrite = fds[0];
+    auto *notifier = new QSocketNotifier(fds[1], QSocketNotifier::Read, &window);
+    QObject::connect(notifier, &QSocketNotifier::activated, &window, [&window, fd = fds[1]] {
+        char byte;
+        (void)!::read(fd, &byte, 1);
+        window.close();
+        QCoreApplication::quit();
+    });
+    struct sigaction action
+    {};
+    action.sa_handler = onTerminate;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    ::sigaction(SIGTERM, &action, nullptr);
+    ::sigaction(SIGINT, &action, nullptr);
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
+    answerHelpAndVersion(argc, argv);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("quillet"));
     QApplication::setApplicationDisplayName(QStringLiteral("DSC Quillet"));
+    QApplication::setApplicationVersion(version());
+    QApplication::setDesktopFileName(QStringLiteral("org.dscquillet.Quillet"));
+    if (const int code = checkOptions())
+        return code;
 
     const QString styleError = iceberg_style::apply(app);
     if (!styleError.isEmpty())
         modal::show_error(styleError);
 
     MainWindow window{StationEnvironment()};
+    closeOnTerminate(window);
     window.show();
     return app.exec();
 }

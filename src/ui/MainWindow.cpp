@@ -117,14 +117,18 @@ void MainWindow::buildStatusBar()
         m_statusPanels[i] = new QLabel(bar);
         m_statusPanels[i]->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
         m_statusPanels[i]->setTextFormat(Qt::PlainText);
-        m_statusPanels[i]->setFixedWidth(widths[i]);
-        bar->addWidget(m_statusPanels[i]);
+        // The last panel takes the rest of the bar, so its words are never cut.
+        if (i < 3)
+            m_statusPanels[i]->setFixedWidth(widths[i]);
+        else
+            m_statusPanels[i]->setMinimumWidth(widths[i]);
+        bar->addWidget(m_statusPanels[i], i < 3 ? 0 : 1);
     }
 }
 
 QString MainWindow::messageFolder() const
 {
-    return m_station->environment().programFolder() + QStringLiteral("example");
+    return m_station->environment().messageFolder();
 }
 
 void MainWindow::showSettings()

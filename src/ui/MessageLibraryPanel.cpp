@@ -9,9 +9,12 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFileSystemModel>
+#include <QFileSystemWatcher>
 #include <QListView>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QStorageInfo>
+#include <QStringListModel>
 #include <QTimer>
 #include <QTreeView>
 #include <cerrno>
@@ -39,14 +42,16 @@ MessageLibraryPanel::MessageLibraryPanel(VoiceEngine &engine, const QString &hom
     for (int c = 1; c < folderModel->columnCount(); ++c)
         folderTree->hideColumn(c);
     folderTree->setAccessibleName(QStringLiteral("Folders"));
-    fileModel = new QFileSystemModel(this);
-    fileModel->setFilter(QDir::Files);
-    fileModel->setNameFilters({QStringLiteral("*.wav")});
-    fileModel->setNameFilterDisables(false);
     fileList = new QListView(this);
     fileList->setObjectName(QStringLiteral("FileList"));
     fileList->setGeometry(258, 24, 256, 340);
-    fileList->setModel(fileModel);
+    // A plain list of names: a list over a folder of a file system model is,
+    // to a screen reader, the model's top (the root folder), not the files.
+    fileNames = new QStringListModel(this);
+    fileList->setModel(fileNames);
+    fileList->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    watcher = new QFileSystemWatcher(this);
+    connect(watcher, &QFileSystemWatcher::directoryChanged, this, &MessageLibraryPanel::listFiles);
     fileList->setSelectionMode(QAbstractItemView::SingleSelection);
     fileList->setAccessibleName(QStringLiteral("Audio files"));
     connect(driveBox, &QComboBox::textActivated, this,
@@ -96,7 +101,11 @@ bool MessageLibraryPanel::showFolder(const QString &path, QString *error)
     QDir::setCurrent(absolute);
     folderTree->setRootIndex(folderModel->index(QFileInfo(absolute).path()));
     folderTree->setCurrentIndex(folderModel->index(absolute));
-    fileList->setRootIndex(fileModel->setRootPath(absolute));
+    if (!m_folder.isEmpty())
+        watcher->removePath(m_folder);
+    m_folder = absolute;
+    watcher->addPath(m_folder);
+    listFiles();
     return true;
 }
 
@@ -105,7 +114,25 @@ QString MessageLibraryPanel::selectedFile() const
     const QModelIndex index = fileList->currentIndex();
     if (!index.isValid() || !fileList->selectionModel()->isSelected(index))
         return QString();
-    return fileModel->filePath(index);
+    return m_folder + u'/' + index.data().toString();
+}
+
+void MessageLibraryPanel::selectFile(const QString &path)
+{
+    const int row = fileNames->stringList().indexOf(QFileInfo(path).fileName());
+    fileList->selectionModel()->setCurrentIndex(fileNames->index(row), QItemSelectionModel::ClearAndSelect);
+}
+
+void MessageLibraryPanel::listFiles()
+{
+    // The selection stays on its file when the list changes around it.
+    const QString selected = fileList->currentIndex().data().toString();
+    const QStringList names = QDir(m_folder).entryList({QStringLiteral("*.wav")}, QDir::Files, QDir::Name);
+    if (names == fileNames->stringList())
+        return;
+    fileNames->setStringList(names);
+    if (names.contains(selected))
+        fileList->setCurrentIndex(fileNames->index(int(names.indexOf(selected))));
 }
 
 bool MessageLibraryPanel::requireSelection(QString *path)
@@ -212,7 +239,18 @@ bool MessageLibraryPanel::sendToTrash(const QString &path, QWidget *owner)
         QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes, QStringLiteral("Move to Trash"));
     if (answer != QMessageBox::Yes)
         return false; // declined: nothing more to say
-    if (!QFile::moveToTrash(path)) {
+    // The desktop's trash folders must be there first: without them Qt 6.4
+    // makes files/ and info/ in the file's own folder and calls that the trash.
+    const QString trash =
+        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/Trash");
+    QDir().mkpath(trash + QStringLiteral("/files"));
+    QDir().mkpath(trash + QStringLiteral("/info"));
+    QString inTrash;
+    const bool moved = QFile::moveToTrash(path, &inTrash);
+    if (!moved || !QFileInfo(inTrash).absoluteFilePath().startsWith(QDir(trash).absolutePath() + u'/')) {
+        // Somewhere that is no trash: the file goes back where it was.
+        if (moved && !inTrash.isEmpty())
+            QFile::rename(inTrash, path);
         modal::show_error(QStringLiteral("Could not send ") + path + QStringLiteral(" to RecycleBin"));
         return false;
     }

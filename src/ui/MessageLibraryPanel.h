@@ -5,6 +5,8 @@
 
 class QComboBox;
 class QFileSystemModel;
+class QFileSystemWatcher;
+class QStringListModel;
 class QListView;
 class QPushButton;
 class QTimer;
@@ -26,6 +28,8 @@ public:
     bool showFolder(const QString &path, QString *error);
     // The file selected in the list; empty when none is.
     QString selectedFile() const;
+    // Selects a file of the folder shown, as a click on it would.
+    void selectFile(const QString &path);
 
     void play();
     void transmit();
@@ -42,7 +46,10 @@ public:
     QComboBox *driveBox = nullptr;
     QTreeView *folderTree = nullptr;
     QListView *fileList = nullptr;
-    QFileSystemModel *folderModel = nullptr, *fileModel = nullptr;
+    QFileSystemModel *folderModel = nullptr;
+    // The names of the WAV files of the folder shown, kept up to date.
+    QStringListModel *fileNames = nullptr;
+    QFileSystemWatcher *watcher = nullptr;
     QPushButton *playButton = nullptr, *stopButton = nullptr, *transmitButton = nullptr, *renameButton = nullptr,
                 *trashButton = nullptr;
     QTimer *playerTimer = nullptr;
@@ -59,10 +66,12 @@ signals:
 
 private:
     bool requireSelection(QString *path);
+    void listFiles();
     void setBusy(bool busy);
     // A file that cannot be played: the chains go back to rest and the user is told.
     void refuse(const QString &path);
 
     VoiceEngine &m_engine;
     QString m_homeFolder;
+    QString m_folder;
 };

@@ -16,6 +16,7 @@
 #include "voice/VoiceSender.h"
 #include "voice/WavFileSource.h"
 
+#include <QAccessible>
 #include <QDir>
 #include <QEventLoop>
 #include <QFileDialog>
@@ -47,9 +48,7 @@ bool runUntilStopped(MainWindow &form, int limitMs)
 
 void select(MainWindow &form, const QString &name)
 {
-    const QModelIndex index = form.radioPage()->library()->fileModel->index(form.messageFolder() + "/" + name);
-    form.radioPage()->library()->fileList->selectionModel()->setCurrentIndex(index,
-                                                                             QItemSelectionModel::ClearAndSelect);
+    form.radioPage()->library()->selectFile(form.messageFolder() + "/" + name);
 }
 
 bool idle(const MainWindow &form)
@@ -237,6 +236,57 @@ private slots:
         QFile moved(example + "/urgency.wav");
         QVERIFY(moved.open(QIODevice::ReadOnly));
         QCOMPARE(moved.readAll(), panPan);
+    }
+
+    void everyFileIsOneAccessibleItem()
+    {
+        StationFolder folder("[radio]\n", true);
+        MainWindow form(folder.environment());
+        form.show();
+        QListView *list = form.radioPage()->library()->fileList;
+        // The folder is read in the background.
+        QTRY_COMPARE(list->model()->rowCount(list->rootIndex()), 4);
+        QAccessibleInterface *files = QAccessible::queryAccessibleInterface(list);
+        QVERIFY(files);
+        QStringList names;
+        for (int i = 0; i < files->childCount(); ++i)
+            names << files->child(i)->text(QAccessible::Name);
+        names.sort();
+        QCOMPARE(names, QStringList({"mayday.wav", "pan_pan.wav", "radio_check.wav", "securite.wav"}));
+    }
+
+    void lastStatusPanelShowsItsWholeWord()
+    {
+        StationFolder folder;
+        MainWindow form(folder.environment());
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        auto *panel = form.findChild<QLabel *>("StatusPanel3");
+        for (const QString word : {"STOPPED", "BROADCAST", "PLAY"}) {
+            panel->setText(word);
+            QVERIFY2(panel->fontMetrics().horizontalAdvance(word) <= panel->contentsRect().width(), qPrintable(word));
+        }
+    }
+
+    void trashWithoutADataFolderYet()
+    {
+        // The user's data folder does not exist yet: the file still reaches the
+        // desktop's trash, and nothing appears beside it.
+        QTemporaryDir home;
+        const QString data = home.path() + "/not-yet";
+        qputenv("XDG_DATA_HOME", data.toLocal8Bit());
+        StationFolder folder("[radio]\n", true);
+        MainWindow form(folder.environment());
+        form.show();
+        ModalScript script;
+        script.message("Are you sure you want to move \"mayday.wav\" to the Trash?", QMessageBox::Yes);
+        select(form, "mayday.wav");
+        form.radioPage()->library()->trashButton->click();
+        qunsetenv("XDG_DATA_HOME");
+        QVERIFY2(script.problems().isEmpty(), qPrintable(script.problems()));
+        QVERIFY(QFile::exists(data + "/Trash/files/mayday.wav"));
+        QVERIFY(!QFile::exists(folder.path() + "/example/mayday.wav"));
+        QCOMPARE(QDir(folder.path() + "/example").entryList(QDir::Dirs | QDir::NoDotAndDotDot), QStringList());
     }
 
     void trashGoesToTheDesktopTrash()

@@ -28,6 +28,23 @@ public:
     // The working directory when the station started, with a trailing '/'.
     QString startFolder() const { return m_startFolder; }
 
+    // Installed (the program in a bin folder, its files in ../share/quillet
+    // and none beside it): each user's files live in the user's own folders.
+    // Otherwise, a copy run from its folder or a USB stick, they live beside
+    // the program. Folders end with '/'.
+    bool isInstalled() const;
+    // quillet.ini's folder: beside the program, or $XDG_CONFIG_HOME/quillet.
+    QString settingsFolder() const;
+    // Where the channel table is looked for, in order: the working directory
+    // at start, the program's folder, then the installed data folders.
+    QStringList channelTableFolders() const;
+    // The user's folder of recorded messages: "example" beside the program,
+    // or $XDG_DATA_HOME/quillet/example.
+    QString messageFolder() const;
+    // Installed: makes the user's folders and copies the shipped messages
+    // into the message folder, never over a file of the user's.
+    void prepareUserFolders() const;
+
     // An empty function restores the system clock, or the generator.
     void setClock(Clock clock) { m_clock = std::move(clock); }
     void setDraw(Draw draw) { m_draw = std::move(draw); }

@@ -23,15 +23,16 @@ Station::~Station() = default;
 
 QString Station::settingsPath() const
 {
-    return m_environment.programFolder() + settings_keys::FileName;
+    return m_environment.settingsFolder() + settings_keys::FileName;
 }
 
 QStringList Station::configure()
 {
+    m_environment.prepareUserFolders();
     // Left by a write that a crash cut short.
     IniFile::removeStaleTemporaries(settingsPath());
     QStringList notices = reloadSettings();
-    m_channels = ChannelTable::load({m_environment.startFolder(), m_environment.programFolder()}, &notices);
+    m_channels = ChannelTable::load(m_environment.channelTableFolders(), &notices);
     return notices;
 }
 

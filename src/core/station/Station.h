@@ -37,15 +37,15 @@ public:
     ~Station() override;
 
     // Reads the settings file, then the channel table (from the folder the
-    // station started in, else beside the program). Returns what the user
-    // must be told, in order.
+    // station started in, else beside the program, else from the installed
+    // files). Returns what the user must be told, in order.
     QStringList configure();
     // Reads the settings file again (after the setup dialog).
     QStringList reloadSettings();
 
     StationEnvironment &environment() { return m_environment; }
     const StationSettings &settings() const { return m_settings; }
-    // The settings file: quillet.ini beside the program.
+    // The settings file: quillet.ini beside the program, or installed, in the user's folder.
     QString settingsPath() const;
     const ChannelTable &channels() const { return m_channels; }
     ChannelSelector &channelSelector() { return m_selector; }
