@@ -2,6 +2,7 @@
 
 #include "Modal.h"
 #include "voice/VoiceEngine.h"
+#include "widgets/StationControls.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -70,12 +71,8 @@ MessageLibraryPanel::MessageLibraryPanel(VoiceEngine &engine, const QString &hom
                                                  &MessageLibraryPanel::transmit, &MessageLibraryPanel::rename,
                                                  &MessageLibraryPanel::trash};
     for (int i = 0; i < 5; ++i) {
-        auto *b = new QPushButton(QLatin1String(captions[i]), this);
-        b->setObjectName(QLatin1String(names[i]));
-        b->setGeometry(10 + i * 102, 376, 96, 30);
-        QFont bold = b->font();
-        bold.setBold(true);
-        b->setFont(bold);
+        QPushButton *b =
+            station_controls::bold_button(this, names[i], QLatin1String(captions[i]), QRect(10 + i * 102, 376, 96, 30));
         b->setToolTip(QLatin1String(tips[i]));
         connect(b, &QPushButton::clicked, this, handlers[i]);
         *buttons[i] = b;

@@ -5,30 +5,12 @@
 #include "Modal.h"
 #include "core/station/Station.h"
 #include "widgets/MessageGrid.h"
+#include "widgets/StationControls.h"
 
 #include <QGroupBox>
 #include <QPushButton>
 
-namespace {
-QPushButton *makeButton(QWidget *parent, const char *name, const QString &caption, const QRect &geometry)
-{
-    auto *button = new QPushButton(caption, parent);
-    button->setObjectName(QLatin1String(name));
-    button->setGeometry(geometry);
-    QFont font = button->font();
-    font.setBold(true);
-    button->setFont(font);
-    return button;
-}
-
-QGroupBox *makeGroup(QWidget *parent, const char *name, const QString &title, const QRect &geometry)
-{
-    auto *group = new QGroupBox(title, parent);
-    group->setObjectName(QLatin1String(name));
-    group->setGeometry(geometry);
-    return group;
-}
-} // namespace
+using namespace station_controls;
 
 MessagePage::MessagePage(Station &station, QWidget *parent) : QWidget(parent), m_station(station)
 {
@@ -58,7 +40,7 @@ MessagePage::MessagePage(Station &station, QWidget *parent) : QWidget(parent), m
 
     using call_builder::AllShipsKind;
     using call_builder::IndividualKind;
-    callFrame = makeGroup(this, "AdvGroupBox1", QStringLiteral("  DSC Call  "), QRect(4, 328, 416, 94));
+    callFrame = frame(this, "AdvGroupBox1", QStringLiteral("  DSC Call  "), QRect(4, 328, 416, 94));
     struct CallButton
     {
         const char *name, *caption;
@@ -84,11 +66,11 @@ MessagePage::MessagePage(Station &station, QWidget *parent) : QWidget(parent), m
          [this, &s] { call_composer::individual_call(s, window(), IndividualKind::Test); }},
     };
     for (const CallButton &c : calls) {
-        QPushButton *b = makeButton(callFrame, c.name, QLatin1String(c.caption), QRect(c.x, c.y, 75, 25));
+        QPushButton *b = bold_button(callFrame, c.name, QLatin1String(c.caption), QRect(c.x, c.y, 75, 25));
         connect(b, &QPushButton::clicked, this, [compose = c.compose] { modal::guarded(compose); });
     }
 
-    ackFrame = makeGroup(this, "AdvGroupBox3", QStringLiteral("  DSC Acknowledgement"), QRect(426, 328, 408, 94));
+    ackFrame = frame(this, "AdvGroupBox3", QStringLiteral("  DSC Acknowledgement"), QRect(426, 328, 408, 94));
     struct AckButton
     {
         AckKind kind;
@@ -104,7 +86,7 @@ MessagePage::MessagePage(Station &station, QWidget *parent) : QWidget(parent), m
         {AckKind::PosReport, "spb_posRepAck", "POS RPT ACK", QRect(103, 56, 90, 25)},
     };
     for (const AckButton &a : acks) {
-        QPushButton *b = makeButton(ackFrame, a.name, QLatin1String(a.caption), a.geometry);
+        QPushButton *b = bold_button(ackFrame, a.name, QLatin1String(a.caption), a.geometry);
         b->setEnabled(false);
         m_ackButtons[size_t(a.kind)] = b;
         connect(b, &QPushButton::clicked, this, [this, kind = a.kind] { acknowledge(kind); });

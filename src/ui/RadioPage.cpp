@@ -7,6 +7,7 @@
 #include "look/StationFont.h"
 #include "voice/VoiceEngine.h"
 #include "voice/VoiceReceiver.h"
+#include "widgets/StationControls.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -15,35 +16,13 @@
 #include <QPushButton>
 #include <QTimer>
 
-namespace {
-QPushButton *makeButton(QWidget *parent, const char *name, const QString &caption, const QRect &geometry)
-{
-    auto *button = new QPushButton(caption, parent);
-    button->setObjectName(QLatin1String(name));
-    button->setGeometry(geometry);
-    QFont font = button->font();
-    font.setBold(true);
-    button->setFont(font);
-    return button;
-}
-
-QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, const QRect &geometry)
-{
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(QLatin1String(name));
-    label->setTextFormat(Qt::PlainText);
-    label->setGeometry(geometry);
-    return label;
-}
-} // namespace
+using namespace station_controls;
 
 RadioPage::RadioPage(Station &station, VoiceEngine &engine, const QString &messageFolder, QWidget *parent)
     : QWidget(parent), m_station(station), m_engine(engine)
 {
     setObjectName(QStringLiteral("page_vhf"));
-    channelFrame = new QGroupBox(QStringLiteral(" Channel Selector "), this);
-    channelFrame->setObjectName(QStringLiteral("GroupBox1"));
-    channelFrame->setGeometry(4, 4, 300, 200);
+    channelFrame = frame(this, "GroupBox1", QStringLiteral(" Channel Selector "), QRect(4, 4, 300, 200));
     channelDisplay = new QWidget(channelFrame);
     channelDisplay->setObjectName(QStringLiteral("pnl_channel"));
     channelDisplay->setGeometry(10, 22, 180, 100);
@@ -52,20 +31,20 @@ RadioPage::RadioPage(Station &station, VoiceEngine &engine, const QString &messa
     lcd.setColor(QPalette::Window, QColor(150, 210, 170));
     lcd.setColor(QPalette::WindowText, QColor(16, 48, 24));
     channelDisplay->setPalette(lcd);
-    channelLabel = makeLabel(channelDisplay, "lbl_channel", QString(), QRect(40, 8, 100, 60));
+    channelLabel = plain_label(channelDisplay, "lbl_channel", QString(), QRect(40, 8, 100, 60));
     channelLabel->setAlignment(Qt::AlignCenter);
     channelLabel->setFont(station_font_px(48, true));
-    modeLabel = makeLabel(channelDisplay, "lbl_mode", QString(), QRect(8, 72, 164, 20));
+    modeLabel = plain_label(channelDisplay, "lbl_mode", QString(), QRect(8, 72, 164, 20));
     modeLabel->setAlignment(Qt::AlignCenter);
-    transmitIndicator = makeLabel(channelDisplay, "lbl_TX", QStringLiteral("TX"), QRect(6, 6, 24, 16));
+    transmitIndicator = plain_label(channelDisplay, "lbl_TX", QStringLiteral("TX"), QRect(6, 6, 24, 16));
     transmitIndicator->hide();
-    receiveIndicator = makeLabel(channelDisplay, "lbl_RX", QStringLiteral("RX"), QRect(150, 6, 24, 16));
+    receiveIndicator = plain_label(channelDisplay, "lbl_RX", QStringLiteral("RX"), QRect(150, 6, 24, 16));
     receiveIndicator->hide();
 
     ChannelSelector &selector = station.channelSelector();
-    upButton = makeButton(channelFrame, "btn_UP", QStringLiteral("UP"), QRect(200, 22, 90, 30));
-    downButton = makeButton(channelFrame, "btn_down", QStringLiteral("DWN"), QRect(200, 57, 90, 30));
-    channel16Button = makeButton(channelFrame, "btn_16", QStringLiteral("16"), QRect(200, 92, 90, 30));
+    upButton = bold_button(channelFrame, "btn_UP", QStringLiteral("UP"), QRect(200, 22, 90, 30));
+    downButton = bold_button(channelFrame, "btn_down", QStringLiteral("DWN"), QRect(200, 57, 90, 30));
+    channel16Button = bold_button(channelFrame, "btn_16", QStringLiteral("16"), QRect(200, 92, 90, 30));
     connect(upButton, &QPushButton::clicked, &selector, &ChannelSelector::next);
     connect(downButton, &QPushButton::clicked, &selector, &ChannelSelector::previous);
     connect(channel16Button, &QPushButton::clicked, &selector, [&selector] { selector.select(16); });
@@ -73,20 +52,18 @@ RadioPage::RadioPage(Station &station, VoiceEngine &engine, const QString &messa
     const std::pair<const char *, int> shortcuts[] = {{"06", 6},  {"09", 9},  {"72", 40},
                                                       {"77", 45}, {"80", 48}, {"84", 52}};
     for (int i = 0; i < 6; ++i) {
-        shortcutButtons[i] = makeButton(channelFrame, qPrintable(QStringLiteral("btn_ch%1").arg(i + 1)),
-                                        QLatin1String(shortcuts[i].first), QRect(10 + i * 47, 135, 43, 28));
+        shortcutButtons[i] = bold_button(channelFrame, qPrintable(QStringLiteral("btn_ch%1").arg(i + 1)),
+                                         QLatin1String(shortcuts[i].first), QRect(10 + i * 47, 135, 43, 28));
         connect(shortcutButtons[i], &QPushButton::clicked, &selector,
                 [&selector, row = shortcuts[i].second] { selector.select(row); });
     }
     connect(&selector, &ChannelSelector::tuned, this, &RadioPage::tuned);
 
-    consoleFrame = new QGroupBox(QStringLiteral(" Console "), this);
-    consoleFrame->setObjectName(QStringLiteral("GroupBox2"));
-    consoleFrame->setGeometry(4, 210, 300, 214);
-    radioPicture = makeLabel(consoleFrame, "Image1", QString(), QRect(20, 24, 110, 170));
+    consoleFrame = frame(this, "GroupBox2", QStringLiteral(" Console "), QRect(4, 210, 300, 214));
+    radioPicture = plain_label(consoleFrame, "Image1", QString(), QRect(20, 24, 110, 170));
     radioPicture->setPixmap(pictures::radio(radioPicture->size()));
     radioPicture->setAccessibleName(QStringLiteral("VHF radio"));
-    pushToTalk = makeLabel(consoleFrame, "img_btn_ptt", QString(), QRect(160, 54, 110, 110));
+    pushToTalk = plain_label(consoleFrame, "img_btn_ptt", QString(), QRect(160, 54, 110, 110));
     pushToTalk->setPixmap(pictures::push_to_talk(pushToTalk->size(), false));
     pushToTalk->setCursor(Qt::PointingHandCursor);
     pushToTalk->setAccessibleName(QStringLiteral("Push to talk"));

@@ -1,4 +1,5 @@
 #include "Peer.h"
+#include "SampleCall.h"
 #include "StationFixture.h"
 #include "core/dsc/DatagramWriter.h"
 #include "core/dsc/DscProtocol.h"
@@ -16,26 +17,7 @@ namespace {
 
 OutgoingCall routine(const QString &to, const QString &ch, DscWriter writer = DscWriter::Plain)
 {
-    OutgoingCall out;
-    DscCall &c = out.call;
-    c.RXMMSI = to;
-    c.FORMAT = "INDIVIDUAL  ";
-    c.CATEGORY = "ROUTINE     ";
-    c.INFO1 = "F3E/G3E TP  ";
-    c.CH = ch;
-    c.TXMMSI = "269070001";
-    c.DANGER = "05";
-    c.LATD = "41";
-    c.LATM = "07";
-    c.LATC = "512";
-    c.NS = "N";
-    c.LOND = "009";
-    c.LONM = "33";
-    c.LONC = "048";
-    c.EW = "E";
-    c.TIME = "10:42";
-    out.writer = writer;
-    return out;
+    return {sample_call("269070001", to, "INDIVIDUAL", "ROUTINE", "F3E/G3E TP", "05", ch), writer};
 }
 
 // A configured station over UDP, not yet receiving.
