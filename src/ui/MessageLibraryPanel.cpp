@@ -116,6 +116,9 @@ QString MessageLibraryPanel::selectedFile() const
 
 void MessageLibraryPanel::selectFile(const QString &path)
 {
+    // A file made a moment ago may not be listed yet: the watcher tells later.
+    if (!fileNames->stringList().contains(QFileInfo(path).fileName()))
+        listFiles();
     const int row = fileNames->stringList().indexOf(QFileInfo(path).fileName());
     fileList->selectionModel()->setCurrentIndex(fileNames->index(row), QItemSelectionModel::ClearAndSelect);
 }

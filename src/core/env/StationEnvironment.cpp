@@ -1,5 +1,7 @@
 #include "StationEnvironment.h"
 
+#include "core/radio/ChannelTable.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -44,14 +46,12 @@ QStringList installedDataFolders(const QString &programFolder)
             folders << f + u'/';
     return folders;
 }
-
-const QString ChannelTableName = QStringLiteral("channels.ini");
 } // namespace
 
 bool StationEnvironment::isInstalled() const
 {
-    return !QFileInfo::exists(m_programFolder + ChannelTableName)
-           && QFileInfo::exists(installedDataFolders(m_programFolder).first() + ChannelTableName);
+    return !QFileInfo::exists(m_programFolder + ChannelTable::resourceName())
+           && QFileInfo::exists(installedDataFolders(m_programFolder).first() + ChannelTable::resourceName());
 }
 
 QString StationEnvironment::settingsFolder() const
