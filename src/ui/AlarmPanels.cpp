@@ -14,12 +14,12 @@ int indexOf(AlarmClass alarm)
 
 AlarmPanels::AlarmPanels(AlarmState &alarms, QWidget *parent, int left, int top) : QObject(parent)
 {
-    struct Spec
+    struct PanelLook
     {
         const char *name, *caption, *captionName, *timerName;
         QColor resting, alarm;
     };
-    const Spec specs[] = {
+    const PanelLook looks[] = {
         {"pnl_distress", "DISTRESS", "lbl_distress", "timer_distress", station_colours::Distress, QColor(255, 0, 0)},
         {"pnl_routine", "ROUTINE", "lbl_routine", "timer_routine", station_colours::Routine, QColor(0, 255, 0)},
         {"pnl_request", "REQUEST", "Label1", "timer_request", station_colours::Request, QColor(255, 255, 0)},
@@ -27,7 +27,7 @@ AlarmPanels::AlarmPanels(AlarmState &alarms, QWidget *parent, int left, int top)
     };
     const int width = 90, gap = 4;
     for (int i = 0; i < 4; ++i) {
-        const Spec &s = specs[i];
+        const PanelLook &s = looks[i];
         Flasher &f = m_flashers[size_t(i)];
         f.panel = new AlarmPanel(QLatin1String(s.caption), QLatin1String(s.captionName), parent);
         f.panel->setObjectName(QLatin1String(s.name));
