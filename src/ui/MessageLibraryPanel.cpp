@@ -117,9 +117,10 @@ QString MessageLibraryPanel::selectedFile() const
 void MessageLibraryPanel::selectFile(const QString &path)
 {
     // A file made a moment ago may not be listed yet: the watcher tells later.
-    if (!fileNames->stringList().contains(QFileInfo(path).fileName()))
+    const QString name = QFileInfo(path).fileName();
+    if (!fileNames->stringList().contains(name))
         listFiles();
-    const int row = fileNames->stringList().indexOf(QFileInfo(path).fileName());
+    const int row = int(fileNames->stringList().indexOf(name));
     fileList->selectionModel()->setCurrentIndex(fileNames->index(row), QItemSelectionModel::ClearAndSelect);
 }
 
