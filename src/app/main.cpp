@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QPointer>
 #include <QSocketNotifier>
 #include <csignal>
 #include <cstdio>
@@ -77,20 +78,33 @@ void onTerminate(int)
     (void)!::write(g_signalWrite, &byte, 1);
 }
 
-// SIGTERM (a session's logout, a system shutdown) and SIGINT close the window
-// as its close button would, so its settings are saved.
-void closeOnTerminate(QWidget &window)
+// What a termination signal asked for, and the window it ends.
+struct Termination
+{
+    bool requested = false;
+    QPointer<QWidget> window;
+};
+
+// SIGTERM (a session's logout, a system shutdown) and SIGINT end the station
+// as its close button would, so its settings are saved. A message box still
+// open (the start's notices) is answered first.
+void watchTermination(Termination &termination, QObject *owner)
 {
     int fds[2];
     if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, fds) != 0)
         return;
     g_signalWrite = fds[0];
-    auto *notifier = new QSocketNotifier(fds[1], QSocketNotifier::Read, &window);
-    QObject::connect(notifier, &QSocketNotifier::activated, &window, [&window, fd = fds[1]] {
+    auto *notifier = new QSocketNotifier(fds[1], QSocketNotifier::Read, owner);
+    QObject::connect(notifier, &QSocketNotifier::activated, owner, [&termination, fd = fds[1]] {
         char byte;
         (void)!::read(fd, &byte, 1);
-        window.close();
-        QCoreApplication::quit();
+        termination.requested = true;
+        if (QWidget *box = QApplication::activeModalWidget())
+            box->close();
+        if (termination.window && termination.window->isVisible()) {
+            termination.window->close();
+            QCoreApplication::quit();
+        }
     });
     struct sigaction action
     {};
@@ -118,8 +132,17 @@ int main(int argc, char *argv[])
     if (!styleError.isEmpty())
         modal::show_error(styleError);
 
+    Termination termination;
+    watchTermination(termination, &app);
     MainWindow window{StationEnvironment()};
-    closeOnTerminate(window);
+    // Ended while it told the user something at start: it never showed.
+    if (termination.requested)
+        return 0;
+    termination.window = &window;
     window.show();
+    if (termination.requested) {
+        window.close();
+        return 0;
+    }
     return app.exec();
 }

@@ -25,9 +25,25 @@ expected=$(dpkg-deb -f "$deb" Version)
 [ "$version" = "quillet $expected" ] || fail "--version says '$version', the package $expected"
 "$quillet" --no-such-option 2>/dev/null; [ $? -eq 2 ] || fail "an unknown option does not exit with 2"
 
-# A trainee's first start: a home of their own, settings made by Setup.
+# A trainee's very first start, ended by a logout while it says that there
+# are no settings yet: it ends at once, cleanly.
 export HOME=$work/home
 unset XDG_CONFIG_HOME XDG_DATA_HOME
+QT_QPA_PLATFORM=offscreen QT_LOGGING_RULES="quillet.ui.debug=true" XDG_RUNTIME_DIR=$work \
+  PULSE_SERVER=unix:/nonexistent "$quillet" 2> "$work/err" &
+pid=$!
+for _ in $(seq 100); do
+  grep -q "File quillet.ini not found" "$work/err" && break
+  sleep 0.1
+done
+grep -q "File quillet.ini not found" "$work/err" || fail "the first start did not say that there are no settings"
+kill -TERM "$pid"
+for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$pid" 2>/dev/null && fail "a logout during the first message did not end the station"
+wait "$pid" || fail "the station did not end cleanly during its first message"
+pid=
+
+# Then with settings made by Setup.
 mkdir -p "$HOME/.config/quillet"
 printf '[radio]\nmmsi=211000009\n' > "$HOME/.config/quillet/quillet.ini"
 QT_QPA_PLATFORM=offscreen QT_LOGGING_RULES="quillet.ui.debug=true" XDG_RUNTIME_DIR=$work \
