@@ -1,5 +1,6 @@
 #include "ui/MainWindow.h"
 #include "ui/Modal.h"
+#include "ui/dialogs/AboutDialog.h"
 #include "ui/look/IcebergStyle.h"
 
 #include <QApplication>
@@ -13,15 +14,6 @@
 #include <unistd.h>
 
 namespace {
-QString version()
-{
-    return QStringLiteral("%1.%2.%3.%4")
-        .arg(QUILLET_VERSION_MAJOR)
-        .arg(QUILLET_VERSION_MINOR)
-        .arg(QUILLET_VERSION_PATCH)
-        .arg(QUILLET_VERSION_TWEAK);
-}
-
 void describe(QCommandLineParser &options)
 {
     options.setApplicationDescription(QStringLiteral(
@@ -35,7 +27,7 @@ void answerHelpAndVersion(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("quillet"));
-    QCoreApplication::setApplicationVersion(version());
+    QCoreApplication::setApplicationVersion(AboutDialog::fileVersion());
     QCommandLineParser options;
     describe(options);
     options.parse(QCoreApplication::arguments());
@@ -123,7 +115,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("quillet"));
     QApplication::setApplicationDisplayName(QStringLiteral("DSC Quillet"));
-    QApplication::setApplicationVersion(version());
+    QApplication::setApplicationVersion(AboutDialog::fileVersion());
     QApplication::setDesktopFileName(QStringLiteral("org.dscquillet.Quillet"));
     if (const int code = checkOptions())
         return code;
